@@ -1,0 +1,183 @@
+// Building widgets from controls and pushing changed properties to them.
+#include "control_widgets.h"
+
+#include "accessible_names.h"
+#include "fonts.h"
+#include "picture_widget.h"
+#include "pictures.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <optional>
+
+namespace tarvelon::qt {
+
+namespace {
+
+QColor toQColor(Color color) { return QColor(color.r, color.g, color.b); }
+
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+// Pushes `now` through `push` when it differs from what was last pushed.
+template <class T, class Push>
+void pushIfChanged(T& shown, const T& now, Push push) {
+    if (shown == now)
+        return;
+    shown = now;
+    push(now);
+}
+
+void setBackground(QWidget* widget, std::optional<Color> color, QPalette::ColorRole role) {
+    if (!color)
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(role, toQColor(*color));
+    widget->setPalette(palette);
+    if (role == QPalette::Window)
+        widget->setAutoFillBackground(true);
+}
+
+Qt::Alignment toQt(Alignment align) {
+    return (align == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+} // namespace
+
+QWidget* WidgetBuilder::parentFor(const Control& control, QWidget* window) const {
+    return control.Container ? widgets_.value(control.Container) : window;
+}
+
+void WidgetBuilder::place(QWidget* widget, const Control& control) {
+    widget->setObjectName(toQString(control.Name));
+    widget->setGeometry(toPixels(control));
+    widget->setAccessibleName(accessibleNameOf(control.Name));
+    widget->setVisible(control.Visible);
+    widgets_.insert(&control, widget);
+    renders_.push_back([widget, &control, shown = control.Visible]() mutable {
+        pushIfChanged(shown, control.Visible, [&](bool visible) { widget->setVisible(visible); });
+    });
+}
+
+QWidget* WidgetBuilder::frame(const Frame& frame, QWidget* window) {
+    auto* box = new QGroupBox(toQString(frame.Caption), parentFor(frame, window));
+    setBackground(box, frame.BackColor, QPalette::Window);
+    box->setFocusPolicy(Qt::NoFocus);
+    place(box, frame);
+    return box;
+}
+
+QWidget* WidgetBuilder::button(const CommandButton& button, QWidget* window,
+                               std::function<void()> onClick) {
+    auto* push = new QPushButton(toQString(button.Caption), parentFor(button, window));
+    setBackground(push, button.BackColor, QPalette::Button);
+    if (button.HandPointer)
+        push->setCursor(handPointer());
+    push->setEnabled(button.Enabled);
+    QObject::connect(push, &QPushButton::clicked,
+                     [this, onClick = std::move(onClick)] { dispatcher_.dispatch(onClick); });
+    place(push, button);
+    renders_.push_back([push, &button, shown = button.Enabled]() mutable {
+        pushIfChanged(shown, button.Enabled, [&](bool enabled) { push->setEnabled(enabled); });
+    });
+    return push;
+}
+
+QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window) {
+    auto* edit = new QLineEdit(toQString(box.Text), parentFor(box, window));
+    edit->setFont(box.Font ? toQFont(*box.Font) : defaultFont());
+    edit->setAlignment(toQt(box.Align));
+    edit->setReadOnly(box.Locked);
+    edit->setEnabled(box.Enabled);
+    edit->setTextMargins(0, 0, 0, 0);
+    setBackground(edit, box.BackColor, QPalette::Base);
+    if (box.Locked)
+        edit->viewport()->setCursor(Qt::ArrowCursor);
+    // Typing writes the box's text into the model; no handler runs for it.
+    QObject::connect(edit, &QLineEdit::textEdited, [this, &box](const QString& typed) {
+        dispatcher_.dispatch([&] { box.Text = typed.toStdString(); });
+    });
+    place(edit, box);
+    struct Shown {
+        std::string text;
+        bool enabled, locked;
+        std::optional<Color> back;
+    };
+    renders_.push_back(
+        [edit, &box, shown = Shown{box.Text, box.Enabled, box.Locked, box.BackColor}]() mutable {
+            pushIfChanged(shown.text, box.Text, [&](const std::string& text) {
+                // Typing already shows the text; setting it again would move the cursor.
+                if (edit->text().toStdString() != text)
+                    edit->setText(toQString(text));
+            });
+            pushIfChanged(shown.enabled, box.Enabled, [&](bool on) { edit->setEnabled(on); });
+            pushIfChanged(shown.locked, box.Locked, [&](bool on) { edit->setReadOnly(on); });
+            pushIfChanged(shown.back, box.BackColor,
+                          [&](std::optional<Color> c) { setBackground(edit, c, QPalette::Base); });
+        });
+    return edit;
+}
+
+QWidget* WidgetBuilder::label(const Label& label, QWidget* window) {
+    auto* text = new QLabel(toQString(label.Caption), parentFor(label, window));
+    text->setFont(label.Font ? toQFont(*label.Font) : defaultFont());
+    text->setAlignment(toQt(label.Align));
+    setBackground(text, label.BackColor, QPalette::Window);
+    if (label.ForeColor) {
+        QPalette palette = text->palette();
+        palette.setColor(QPalette::WindowText, toQColor(*label.ForeColor));
+        text->setPalette(palette);
+    }
+    place(text, label);
+    renders_.push_back([text, &label, shown = label.Caption]() mutable {
+        pushIfChanged(shown, label.Caption,
+                      [&](const std::string& caption) { text->setText(toQString(caption)); });
+    });
+    return text;
+}
+
+QWidget* WidgetBuilder::option(OptionButton& option, QWidget* window) {
+    auto* radio = new QRadioButton(toQString(option.Caption), parentFor(option, window));
+    setBackground(radio, option.BackColor, QPalette::Window);
+    radio->setChecked(option.Value());
+    radio->setEnabled(option.Enabled);
+    QObject::connect(radio, &QRadioButton::clicked,
+                     [this, &option] { dispatcher_.dispatch([&] { option.click(); }); });
+    place(radio, option);
+    struct Shown {
+        bool value, enabled;
+    };
+    renders_.push_back([radio, &option, shown = Shown{option.Value(), option.Enabled}]() mutable {
+        // Checking one option unchecks the others of its window, as in the model.
+        pushIfChanged(shown.value, option.Value(), [&](bool value) {
+            if (value)
+                radio->setChecked(true);
+        });
+        pushIfChanged(shown.enabled, option.Enabled, [&](bool on) { radio->setEnabled(on); });
+    });
+    return radio;
+}
+
+QWidget* WidgetBuilder::image(const Image& image, QWidget* window) {
+    auto* shown = new PictureWidget(picture(image.Picture), parentFor(image, window));
+    place(shown, image);
+    return shown;
+}
+
+QWidget* WidgetBuilder::shape(const Shape& shape, QWidget* window) {
+    auto* shown =
+        new ShapeWidget(toQColor(shape.FillColor), toQColor(shape.BorderColor), parentFor(shape, window));
+    place(shown, shape);
+    return shown;
+}
+
+void WidgetBuilder::render() {
+    for (const auto& push : renders_)
+        push();
+}
+
+} // namespace tarvelon::qt

@@ -1,0 +1,94 @@
+// Building the game window: the track, the controls back to front, the tab order
+// and the timers.
+#include "main_window.h"
+
+#include "fonts.h"
+#include "pictures.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+
+namespace tarvelon::qt {
+
+MainWindow::MainWindow(Main& model, Dispatcher& dispatcher, std::function<void()> onClose)
+    : model_(model), dispatcher_(dispatcher), onClose_(std::move(onClose)), builder_(dispatcher),
+      timers_(dispatcher) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QString::fromStdString(model.Caption));
+    setWindowIcon(mainWindowIcon());
+    setFont(defaultFont());
+    setFixedSize(toPixels(Main::ClientWidth), toPixels(Main::ClientHeight));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(model.BackColor.r, model.BackColor.g, model.BackColor.b));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    buildControls();
+    setTabOrder();
+    for (const Main::TimerHandler& entry : Main::timerHandlers)
+        timers_.add(model_.*entry.timer, [this, handler = entry.handler] { (model_.*handler)(); });
+    dispatcher_.addRenderer([this] { render(); });
+}
+
+void MainWindow::buildControls() {
+    std::array<const Image*, 6> cars{};
+    for (int slot = 0; slot < 6; ++slot)
+        cars[slot] = &model_.slots()[slot].car;
+    track_ = new TrackView(model_.Image6, cars, this);
+    track_->setObjectName(QString::fromStdString(model_.Image6.Name));
+    track_->setAccessibleName(QStringLiteral("Race track"));
+
+    QHash<const CommandButton*, void (Main::*)()> clickHandlers;
+    for (const Main::ClickHandler& entry : Main::clickHandlers)
+        clickHandlers.insert(&(model_.*entry.button), entry.handler);
+    for (ControlRef control : model_.controls()) {
+        std::visit(
+            [&](auto* c) {
+                using Kind = std::remove_pointer_t<decltype(c)>;
+                if constexpr (std::is_same_v<Kind, Frame>)
+                    builder_.frame(*c, this);
+                else if constexpr (std::is_same_v<Kind, CommandButton>)
+                    builder_.button(*c, this, [this, handler = clickHandlers.value(c)] {
+                        if (handler)
+                            (model_.*handler)();
+                    });
+                else if constexpr (std::is_same_v<Kind, TextBox>)
+                    builder_.textBox(*c, this);
+                else if constexpr (std::is_same_v<Kind, Label>)
+                    builder_.label(*c, this);
+                else if constexpr (std::is_same_v<Kind, OptionButton>)
+                    builder_.option(*c, this);
+                else if constexpr (std::is_same_v<Kind, Image>)
+                    builder_.image(*c, this);
+                else
+                    builder_.shape(*c, this);
+            },
+            control);
+    }
+}
+
+void MainWindow::setTabOrder() {
+    QWidget* previous = nullptr;
+    for (const Control* control : model_.tabOrder()) {
+        QWidget* widget = builder_.widgetFor(*control);
+        if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void MainWindow::render() {
+    builder_.render();
+    track_->render();
+    timers_.sync();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (onClose_)
+        onClose_();
+}
+
+} // namespace tarvelon::qt

@@ -1,0 +1,39 @@
+// Real timers for the models' timers.
+//
+// Each model timer gets a QTimer. After every event the driver starts the QTimers
+// whose model timer became enabled and stops those that became disabled; a timer
+// that stays enabled is left alone, because QTimer::start() would restart it.
+#pragma once
+
+#include "dispatcher.h"
+#include "ui/toolkit/controls.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace tarvelon::qt {
+
+class TimerDriver {
+public:
+    explicit TimerDriver(Dispatcher& dispatcher);
+
+    // Drives `timer`, running `onFire` through the dispatcher at each firing.
+    void add(const Timer& timer, std::function<void()> onFire);
+
+    // Starts and stops the real timers to match the models.
+    void sync();
+
+private:
+    struct Driven {
+        const Timer* model;
+        std::unique_ptr<QTimer> timer;
+    };
+    Dispatcher& dispatcher_;
+    std::vector<Driven> driven_;
+};
+
+} // namespace tarvelon::qt

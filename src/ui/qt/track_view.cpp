@@ -1,0 +1,59 @@
+// Painting the track, its border and the cars.
+#include "track_view.h"
+
+#include "pictures.h"
+#include "twips.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+namespace tarvelon::qt {
+
+namespace {
+constexpr int borderWidth = 2;
+}
+
+TrackView::TrackView(const Image& track, std::array<const Image*, 6> cars, QWidget* parent)
+    : QWidget(parent), track_(track), cars_(cars) {
+    setGeometry(toPixels(track));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (int slot = 0; slot < 6; ++slot)
+        shownLeft_[slot] = cars_[slot]->Left;
+}
+
+QRectF TrackView::carRect(int slot) const {
+    const Image& car = *cars_[slot];
+    return QRectF(car.Left / twipsPerPixel - x(), car.Top / twipsPerPixel - y(),
+                  car.Width / twipsPerPixel, car.Height / twipsPerPixel);
+}
+
+void TrackView::render() {
+    for (int slot = 0; slot < 6; ++slot) {
+        if (cars_[slot]->Left == shownLeft_[slot])
+            continue;
+        const QRectF before = carRect(slot).translated(
+            (shownLeft_[slot] - cars_[slot]->Left) / twipsPerPixel, 0);
+        shownLeft_[slot] = cars_[slot]->Left;
+        update(before.united(carRect(slot)).toAlignedRect().adjusted(-1, 0, 1, 0));
+    }
+}
+
+void TrackView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setClipRegion(event->region());
+
+    // A thin sunken border: dark above and left, light below and right.
+    const QRect outer = rect();
+    painter.fillRect(outer, QColor(255, 255, 255));
+    painter.fillRect(outer.adjusted(0, 0, -1, -1), QColor(128, 128, 128));
+    painter.fillRect(outer.adjusted(1, 1, -1, -1), QColor(192, 192, 192));
+    painter.fillRect(outer.adjusted(1, 1, -2, -2), QColor(0, 0, 0));
+    painter.drawImage(QPoint(borderWidth, borderWidth), picture(track_.Picture));
+
+    for (int slot = 0; slot < 6; ++slot)
+        if (cars_[slot]->Visible)
+            painter.drawImage(carRect(slot).topLeft(), picture(cars_[slot]->Picture));
+}
+
+} // namespace tarvelon::qt

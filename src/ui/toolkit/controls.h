@@ -1,0 +1,117 @@
+// The kinds of control the two windows are made of, as plain data.
+//
+// Each control carries the properties the game reads and writes, under the names
+// the game uses for them (`Enabled`, `Visible`, `Left`, `Text`, `Caption`, `Tag`),
+// plus its place in twips and its look. The front end builds real widgets from
+// these and renders them after every event; nothing here knows any toolkit.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tarvelon {
+
+struct Color {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(Color, Color) = default;
+};
+
+namespace colors {
+inline constexpr Color orange{255, 128, 0};
+inline constexpr Color lightGrey{192, 192, 192};
+inline constexpr Color lightBlue{128, 128, 255};
+inline constexpr Color green{0, 255, 0};
+} // namespace colors
+
+// A font as the layout names it; the front end maps the family to one it has.
+struct FontSpec {
+    std::string Name;
+    float Size = 8.25f; // points
+    bool Bold = false;
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+enum class Alignment { Left, Center };
+
+// The pictures built into the windows; the front end maps each to its resource.
+enum class PictureId {
+    Track,
+    Car1,
+    Car2,
+    Car3,
+    Car4,
+    Car5,
+    Car6,
+    AmberSignal,
+    GreenSignal,
+    Face,
+    TitleFirst,
+    TitleSecond,
+    TitleThird,
+    TwoCars,
+};
+
+struct Frame;
+
+// What every placed control has: its name, its container (none for the window's
+// client area) and its place in twips relative to that container.
+struct Control {
+    virtual ~Control() = default;
+    std::string Name;
+    const Frame* Container = nullptr;
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    bool Visible = true;
+};
+
+struct Frame : Control {
+    std::string Caption;
+    std::optional<Color> BackColor; // nullopt: the toolkit's own colour
+};
+
+struct CommandButton : Control {
+    std::string Caption;
+    bool Enabled = true;
+    std::string Tag; // a free text the game may keep with the button
+    std::optional<Color> BackColor;
+    bool HandPointer = true;
+};
+
+struct TextBox : Control {
+    std::string Text;
+    bool Enabled = true;
+    bool Locked = false; // shows its text but takes no typing
+    std::optional<Color> BackColor;
+    std::optional<FontSpec> Font;
+    Alignment Align = Alignment::Left;
+};
+
+struct Label : Control {
+    std::string Caption;
+    std::optional<Color> ForeColor;
+    std::optional<Color> BackColor; // nullopt: transparent
+    std::optional<FontSpec> Font;
+    Alignment Align = Alignment::Left;
+};
+
+// An image shows its picture at natural size from its top-left corner. Its `Left`
+// is single precision because the race moves cars by fractions of a twip.
+struct Image : Control {
+    PictureId Picture = PictureId::Track;
+    bool Border = false;
+};
+
+struct Shape : Control {
+    Color FillColor;
+    Color BorderColor;
+};
+
+// An interval timer. A disabled timer does not fire; enabling an enabled one
+// changes nothing, so it keeps its phase.
+struct Timer {
+    std::string Name;
+    int Interval = 0; // milliseconds
+    bool Enabled = false;
+};
+
+} // namespace tarvelon
