@@ -1,11 +1,11 @@
 // The game window's controls with their place, look and initial state.
 #include "main_form.h"
 
+#include "texts.h"
+
 namespace tarvelon {
 
 namespace {
-
-constexpr const char* applicationTitle = "Tarvelon 2000";
 
 const FontSpec displayFont{"MS Sans Serif", 12.0f, true};
 
@@ -57,17 +57,23 @@ void makeFrame(Frame& frame, const char* name, float left, float top, float widt
 
 } // namespace
 
-const std::array<Main::TimerHandler, 2> Main::timerHandlers{{
+const std::array<Main::TimerHandler, 4> Main::timerHandlers{{
     {&Main::Timer3, &Main::Timer3_Timer},
     {&Main::Race, &Main::Race_Timer},
+    {&Main::limit, &Main::limit_Timer},
+    {&Main::timer, &Main::timer_Timer},
 }};
 
-const std::array<Main::ClickHandler, 1> Main::clickHandlers{{
+const std::array<Main::ClickHandler, 5> Main::clickHandlers{{
     {&Main::Command1, &Main::Command1_Click},
+    {&Main::Command5, &Main::Command5_Click},
+    {&Main::Command6, &Main::Command6_Click},
+    {&Main::Command4, &Main::Command4_Click},
+    {&Main::Command3, &Main::Command3_Click},
 }};
 
 Main::Main(MainServices services) : services_(services) {
-    Caption = applicationTitle;
+    Caption = texts::applicationTitle;
 
     place(Image6, "Image6", nullptr, 0, 90, 9060, 4560);
     Image6.Picture = PictureId::Track;
@@ -115,25 +121,30 @@ Main::Main(MainServices services) : services_(services) {
     makeDisplayBox(money, "1000");
 
     struct OptionLayout {
-        OptionButton& option;
         const char* name;
         float top, width;
         const char* caption;
     };
     const OptionLayout optionLayout[] = {
-        {red, "red", 4920, 1245, "Red Ryder"},
-        {green, "green", 5190, 1245, "Greenbean"},
-        {blue, "blue", 5460, 1245, "Blue Streak"},
-        {orange, "orange", 5730, 1245, "Orange"},
-        {yellow, "yellow", 6000, 1515, "Yellow Lightning"},
-        {purple, "purple", 6270, 1335, "Purple Nurple"},
-        {none, "none", 6540, 825, "No Bet"},
+        {"red", 4920, 1245, "Red Ryder"},
+        {"green", 5190, 1245, "Greenbean"},
+        {"blue", 5460, 1245, "Blue Streak"},
+        {"orange", 5730, 1245, "Orange"},
+        {"yellow", 6000, 1515, "Yellow Lightning"},
+        {"purple", 6270, 1335, "Purple Nurple"},
+        {"none", 6540, 825, "No Bet"},
     };
-    for (const OptionLayout& layout : optionLayout) {
-        place(layout.option, layout.name, nullptr, 3300, layout.top, layout.width, 195);
-        layout.option.Caption = layout.caption;
-        layout.option.BackColor = colors::orange;
-        optionGroup_.add(layout.option, nullptr, &layout.option == &none);
+    for (int index = 0; index < 7; ++index) {
+        OptionButton& option = *options()[index];
+        const OptionLayout& layout = optionLayout[index];
+        place(option, layout.name, nullptr, 3300, layout.top, layout.width, 195);
+        option.Caption = layout.caption;
+        option.BackColor = colors::orange;
+        const int slot = index + 1;
+        if (&option == &none)
+            optionGroup_.add(option, [this] { none_Click(); }, true);
+        else
+            optionGroup_.add(option, [this, slot] { CarOption_Click(slot); });
     }
 
     makeFrame(Frame5, "Frame5", 5220, 4740, 1185, 645, "Current Bid");

@@ -8,6 +8,7 @@
 // in src/game, one file per rule.
 #pragma once
 
+#include "shell.h"
 #include "toolkit/controls.h"
 #include "toolkit/message_boxes.h"
 #include "toolkit/option_group.h"
@@ -24,6 +25,7 @@ namespace tarvelon {
 struct MainServices {
     RandomSource& random;
     MessageBoxes& messages;
+    Shell& shell;
 };
 
 // A control of any kind, for front ends that build widgets from a window model.
@@ -104,22 +106,40 @@ public:
         Timer Main::*timer;
         void (Main::*handler)();
     };
-    static const std::array<TimerHandler, 2> timerHandlers;
+    static const std::array<TimerHandler, 4> timerHandlers;
     struct ClickHandler {
         CommandButton Main::*button;
         void (Main::*handler)();
     };
-    static const std::array<ClickHandler, 1> clickHandlers;
+    static const std::array<ClickHandler, 5> clickHandlers;
 
     // Handlers.
+    void Form_Load();      // places the window and greets the player, before it is shown
     void Command1_Click(); // "GO!"
     void Timer3_Timer();   // the start signal turns green
     void Race_Timer();     // one race tick
+    void CarOption_Click(int slot); // red_Click to purple_Click: a car chosen to bet on
+    void none_Click();     // no car chosen
+    void Command5_Click(); // "Place Bet"
+    void limit_Timer();    // closes betting once no bets are left
+    void Command6_Click(); // "Status": shows the standings
+    void Command4_Click(); // "About"
+    void Command3_Click(); // "Exit"
+    void timer_Timer();    // ends the program after the game is over
 
-    // Ends the race won by car slot `k` (1 to 6).
+    // Ends the race won by car slot `k` (1 to 6): counts it, pays, resets, and
+    // ends the game when the bankroll is spent.
     void FinishRace(int k);
+    // Makes the board ready for the next race.
+    void ResetBoard();
 
 private:
+    // Records the stake in `Text7` as a bet in (`car`, `stake`); false when the
+    // stake is refused, with nothing changed.
+    bool placeBet(Label& car, TextBox& stake, bool firstBet);
+    // Pays the bet in (`car`, `stake`) when it names `winner`.
+    void payBet(const Label& car, const TextBox& stake, const std::string& winner);
+
     OptionGroup optionGroup_;
     MainServices services_;
 };

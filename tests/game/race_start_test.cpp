@@ -20,7 +20,7 @@ TEST(RaceStart, GoClosesBettingAndKeepsTheSelectedOption) {
     HeadlessGame game;
     Main& main = game.main();
     main.blue.select();
-    game.click(&Main::Command1_Click);
+    game.click(game.main().Command1);
 
     EXPECT_FALSE(main.Command1.Enabled);
     EXPECT_FALSE(main.Command5.Enabled);
@@ -39,7 +39,7 @@ TEST(RaceStart, GoClosesBettingAndKeepsTheSelectedOption) {
 TEST(RaceStart, AmberLightStandsExactlyOneSecondAndNoCarMovesBeforeGreen) {
     HeadlessGame game;
     Main& main = game.main();
-    game.click(&Main::Command1_Click);
+    game.click(game.main().Command1);
     EXPECT_TRUE(main.Image10.Visible);
     EXPECT_FALSE(main.Image3.Visible);
     EXPECT_TRUE(main.Image5.Visible);
@@ -67,7 +67,7 @@ TEST(RaceStart, SignalTimerKeepsFiringHarmlesslyWhileTheRaceRuns) {
     testing::ScriptedRandom slow({0.2f});
     HeadlessGame game(&slow);
     Main& main = game.main();
-    game.click(&Main::Command1_Click);
+    game.click(game.main().Command1);
     game.clock.advance(2500);
 
     EXPECT_EQ(game.firings["Timer3"], 2);

@@ -1,7 +1,8 @@
-// A whole game without any toolkit: the window model, a message recorder that
-// answers OK at once, and a virtual clock driving the timers.
+// A whole game without any toolkit: the window models, a message recorder that
+// answers OK at once, a headless shell and a virtual clock driving the timers.
 #pragma once
 
+#include "ui/headless_shell.h"
 #include "ui/main_form.h"
 #include "ui/toolkit/message_recorder.h"
 #include "ui/toolkit/random_source.h"
@@ -35,7 +36,7 @@ inline constexpr float largestRandom = 1.0f - 0x1p-24f;
 class HeadlessGame {
 public:
     explicit HeadlessGame(RandomSource* random = nullptr)
-        : main_({random ? *random : gameRandom_, messages}) {
+        : main_({random ? *random : gameRandom_, messages, shell}) {
         for (const Main::TimerHandler& entry : Main::timerHandlers) {
             Timer& timer = main_.*entry.timer;
             clock.add(timer, [this, &timer, handler = entry.handler] {
@@ -47,22 +48,54 @@ public:
 
     Main& main() { return main_; }
 
-    // Runs a handler as the player's click, at the current virtual time.
-    void click(void (Main::*handler)()) {
-        clock.event([&] { (main_.*handler)(); });
+    // The player's click on a command button: nothing while it is disabled.
+    void click(CommandButton& button) {
+        clock.event([&] {
+            if (!button.Enabled)
+                return;
+            for (const Main::ClickHandler& entry : Main::clickHandlers)
+                if (&(main_.*entry.button) == &button)
+                    (main_.*entry.handler)();
+        });
     }
 
-    // Runs race ticks until the race stops; returns how many ticks it took.
-    int ticksUntilRaceStops() {
-        int ticks = 0;
-        while (main_.Race.Enabled) {
-            clock.event([&] { main_.Race_Timer(); });
-            ++ticks;
-        }
-        return ticks;
+    // The player's click on an option button.
+    void click(OptionButton& option) {
+        clock.event([&] { option.click(); });
+    }
+
+    // The player types `text` into the amount box, replacing what it held.
+    void typeStake(const std::string& text) {
+        clock.event([&] {
+            if (main_.Text7.Enabled)
+                main_.Text7.Text = text;
+        });
+    }
+
+    // Chooses `option`, types `stake` and presses Place Bet.
+    void bet(OptionButton& option, const std::string& stake) {
+        click(option);
+        typeStake(stake);
+        click(main_.Command5);
+    }
+
+    // Presses "GO!" and lets time run until the race result has run; returns the
+    // number of race ticks, or -1 when the race did not end within a minute.
+    int race() {
+        click(main_.Command1);
+        const int before = firings["Race"];
+        if (!clock.advanceUntil([&] { return main_.Command1.Enabled; }, 60'000))
+            return -1;
+        return firings["Race"] - before;
+    }
+
+    // The tally label of `slot` in `column`; the standings window must exist.
+    const std::string& tally(int slot, Status::Column column) {
+        return shell.existingStatus()->tally(slot, column).Caption;
     }
 
     MessageRecorder messages;
+    HeadlessShell shell;
     VirtualClock clock;
     std::map<std::string, int> firings;
 
