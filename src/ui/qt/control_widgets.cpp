@@ -96,7 +96,7 @@ QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window) {
     edit->setTextMargins(0, 0, 0, 0);
     setBackground(edit, box.BackColor, QPalette::Base);
     if (box.Locked)
-        edit->viewport()->setCursor(Qt::ArrowCursor);
+        edit->setCursor(Qt::ArrowCursor);
     // Typing writes the box's text into the model; no handler runs for it.
     QObject::connect(edit, &QLineEdit::textEdited, [this, &box](const QString& typed) {
         dispatcher_.dispatch([&] { box.Text = typed.toStdString(); });

@@ -1,17 +1,39 @@
 // Wiring one run of the game together.
 #include "game.h"
 
+#include "twips.h"
+
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace tarvelon::qt {
 
-Game::Game(MessageBoxes* messages)
+Game::Game(MessageBoxes* messages, std::function<void()> onEnded)
     : dialogs_([this] { dispatcher_.render(); }),
-      model_({random_, messages ? *messages : static_cast<MessageBoxes&>(dialogs_)}) {
-    window_ = std::make_unique<MainWindow>(model_, dispatcher_, [] { QApplication::quit(); });
-    dialogs_.setParent(window_.get());
+      shell_(dispatcher_, onEnded ? std::move(onEnded) : [] { QApplication::quit(); }),
+      model_({random_, messages ? *messages : static_cast<MessageBoxes&>(dialogs_), shell_}) {
+    window_ = std::make_unique<MainWindow>(model_, dispatcher_);
+    shell_.setMainWindow(window_.get());
+    dispatcher_.addRenderer([this] {
+        window_->render();
+        shell_.render();
+    });
 }
 
-void Game::start() { window_->show(); }
+void Game::start() {
+    // Before it is first shown the window has no frame yet, so its outer size is
+    // its client size.
+    const QSize outer = window_->frameGeometry().size();
+    model_.Width = static_cast<float>(outer.width()) * twipsPerPixel;
+    model_.Height = static_cast<float>(outer.height()) * twipsPerPixel;
+    dispatcher_.dispatch([this] { model_.Form_Load(); });
+
+    const QPoint screen = QGuiApplication::primaryScreen()->geometry().topLeft();
+    window_->move(screen + QPoint(toPixels(model_.Left), toPixels(model_.Top)));
+    // From now on the boxes are modal to, and centred on, the game window.
+    dialogs_.setParent(window_.get());
+    window_->show();
+}
 
 } // namespace tarvelon::qt

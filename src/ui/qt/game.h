@@ -5,9 +5,11 @@
 #include "dispatcher.h"
 #include "main_window.h"
 #include "qt_message_boxes.h"
+#include "qt_shell.h"
 #include "ui/main_form.h"
 #include "ui/toolkit/random_source.h"
 
+#include <functional>
 #include <memory>
 
 namespace tarvelon::qt {
@@ -15,20 +17,24 @@ namespace tarvelon::qt {
 class Game {
 public:
     // With `messages` the game's boxes go there instead of to modal dialogs (tests
-    // answer them at once).
-    explicit Game(MessageBoxes* messages = nullptr);
+    // answer them at once). `onEnded` runs when the game has closed both windows;
+    // by default it quits the application.
+    explicit Game(MessageBoxes* messages = nullptr, std::function<void()> onEnded = {});
 
-    // Shows the game window.
+    // Runs the window's load handler, which places it and greets the player, then
+    // shows it.
     void start();
 
     Main& model() { return model_; }
     MainWindow& window() { return *window_; }
+    QtShell& shell() { return shell_; }
     Dispatcher& dispatcher() { return dispatcher_; }
 
 private:
     GameRandom random_;
     Dispatcher dispatcher_;
     QtMessageBoxes dialogs_;
+    QtShell shell_;
     Main model_;
     std::unique_ptr<MainWindow> window_;
 };

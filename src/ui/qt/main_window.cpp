@@ -10,9 +10,8 @@
 
 namespace tarvelon::qt {
 
-MainWindow::MainWindow(Main& model, Dispatcher& dispatcher, std::function<void()> onClose)
-    : model_(model), dispatcher_(dispatcher), onClose_(std::move(onClose)), builder_(dispatcher),
-      timers_(dispatcher) {
+MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
+    : model_(model), dispatcher_(dispatcher), builder_(dispatcher), timers_(dispatcher) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromStdString(model.Caption));
     setWindowIcon(mainWindowIcon());
@@ -27,7 +26,6 @@ MainWindow::MainWindow(Main& model, Dispatcher& dispatcher, std::function<void()
     setTabOrder();
     for (const Main::TimerHandler& entry : Main::timerHandlers)
         timers_.add(model_.*entry.timer, [this, handler = entry.handler] { (model_.*handler)(); });
-    dispatcher_.addRenderer([this] { render(); });
 }
 
 void MainWindow::buildControls() {
@@ -80,15 +78,23 @@ void MainWindow::setTabOrder() {
 }
 
 void MainWindow::render() {
+    if (shutDown_)
+        return;
     builder_.render();
     track_->render();
     timers_.sync();
 }
 
+void MainWindow::shutDown() {
+    shutDown_ = true;
+    timers_.stopAll();
+    hide();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (onClose_)
-        onClose_();
+    // The game decides: "Exit" closes both windows and ends the program.
+    event->ignore();
+    dispatcher_.dispatch([this] { model_.Command3_Click(); });
 }
 
 } // namespace tarvelon::qt

@@ -9,18 +9,20 @@
 
 #include <QWidget>
 
-#include <functional>
 
 namespace tarvelon::qt {
 
 class MainWindow : public QWidget {
 public:
-    // Builds the window and its timers; `onClose` runs when the player closes the
-    // window with its frame's close control.
-    MainWindow(Main& model, Dispatcher& dispatcher, std::function<void()> onClose);
+    // Builds the window and its timers. The frame's close control does what
+    // "Exit" does.
+    MainWindow(Main& model, Dispatcher& dispatcher);
 
-    // Pushes what changed in the model to the widgets.
+    // Pushes what changed in the model to the widgets and the timers.
     void render();
+
+    // Closes the window for good: its timers stop and it renders no more.
+    void shutDown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -31,10 +33,10 @@ private:
 
     Main& model_;
     Dispatcher& dispatcher_;
-    std::function<void()> onClose_;
     WidgetBuilder builder_;
     TrackView* track_ = nullptr;
     TimerDriver timers_;
+    bool shutDown_ = false;
 };
 
 } // namespace tarvelon::qt

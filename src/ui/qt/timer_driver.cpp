@@ -26,4 +26,9 @@ void TimerDriver::sync() {
     }
 }
 
+void TimerDriver::stopAll() {
+    for (Driven& driven : driven_)
+        driven.timer->stop();
+}
+
 } // namespace tarvelon::qt

@@ -27,6 +27,9 @@ public:
     // Starts and stops the real timers to match the models.
     void sync();
 
+    // Stops every timer, whatever the models say; for a window that has closed.
+    void stopAll();
+
 private:
     struct Driven {
         const Timer* model;

@@ -23,8 +23,8 @@ TrackView::TrackView(const Image& track, std::array<const Image*, 6> cars, QWidg
 
 QRectF TrackView::carRect(int slot) const {
     const Image& car = *cars_[slot];
-    return QRectF(car.Left / twipsPerPixel - x(), car.Top / twipsPerPixel - y(),
-                  car.Width / twipsPerPixel, car.Height / twipsPerPixel);
+    return QRectF(double{car.Left / twipsPerPixel} - x(), double{car.Top / twipsPerPixel} - y(),
+                  double{car.Width / twipsPerPixel}, double{car.Height / twipsPerPixel});
 }
 
 void TrackView::render() {
@@ -32,7 +32,7 @@ void TrackView::render() {
         if (cars_[slot]->Left == shownLeft_[slot])
             continue;
         const QRectF before = carRect(slot).translated(
-            (shownLeft_[slot] - cars_[slot]->Left) / twipsPerPixel, 0);
+            double{(shownLeft_[slot] - cars_[slot]->Left) / twipsPerPixel}, 0);
         shownLeft_[slot] = cars_[slot]->Left;
         update(before.united(carRect(slot)).toAlignedRect().adjusted(-1, 0, 1, 0));
     }

@@ -1,0 +1,46 @@
+// Building the standings window and showing it where the layout puts it.
+#include "status_window.h"
+
+#include "fonts.h"
+#include "pictures.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tarvelon::qt {
+
+StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher)
+    : QWidget(nullptr, Qt::Window), model_(model), dispatcher_(dispatcher), builder_(dispatcher) {
+    setObjectName(QStringLiteral("Status"));
+    setWindowTitle(QString::fromStdString(model.Caption));
+    setWindowIcon(statusWindowIcon());
+    setFont(defaultFont());
+    setFixedSize(toPixels(Status::ClientWidth), toPixels(Status::ClientHeight));
+    for (Label* label : model.labels())
+        builder_.label(*label, this);
+    builder_.button(model.Command1, this, [&model] { model.Command1_Click(); });
+}
+
+void StatusWindow::render() {
+    builder_.render();
+    if (model_.Visible && !isVisible()) {
+        if (!placed_) {
+            const QPoint screen = QGuiApplication::primaryScreen()->geometry().topLeft();
+            move(screen + QPoint(toPixels(Status::LayoutLeft), toPixels(Status::LayoutTop)));
+            placed_ = true;
+        }
+        show();
+        raise();
+    } else if (!model_.Visible && isVisible()) {
+        hide();
+    }
+}
+
+void StatusWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    dispatcher_.dispatch([this] { model_.Visible = false; });
+}
+
+} // namespace tarvelon::qt

@@ -1,0 +1,31 @@
+// The real standings window, built from the `Status` model.
+//
+// Its frame's close control hides it like its OK button, keeping the counts.
+#pragma once
+
+#include "control_widgets.h"
+#include "dispatcher.h"
+#include "ui/status_form.h"
+
+#include <QWidget>
+
+namespace tarvelon::qt {
+
+class StatusWindow : public QWidget {
+public:
+    StatusWindow(Status& model, Dispatcher& dispatcher);
+
+    // Pushes what changed in the model to the widgets, showing or hiding the window.
+    void render();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Status& model_;
+    Dispatcher& dispatcher_;
+    WidgetBuilder builder_;
+    bool placed_ = false;
+};
+
+} // namespace tarvelon::qt

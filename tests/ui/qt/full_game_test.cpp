@@ -1,0 +1,116 @@
+// A whole game through real clicks and typing: start-up, a bet, a race, the win
+// message, the reset, and the two ways the program ends.
+#include "widget_helpers.h"
+
+#include "ui/qt/game.h"
+#include "ui/toolkit/message_recorder.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace tarvelon {
+namespace {
+
+using testing::child;
+using testing::waitUntil;
+
+class FullGameTest : public ::testing::Test {
+protected:
+    void start() {
+        game.start();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&game.window()));
+    }
+    QWidget& window() { return game.window(); }
+    void click(const char* name) { QTest::mouseClick(child(window(), name), Qt::LeftButton); }
+    QString text(const char* name) { return child<QLineEdit>(window(), name)->text(); }
+
+    MessageRecorder messages;
+    bool ended = false;
+    qt::Game game{&messages, [this] { ended = true; }};
+};
+
+TEST_F(FullGameTest, StartUpGreetsThePlayerBeforeTheWindowIsShownAndCentresIt) {
+    bool shownDuringGreeting = true;
+    messages.whileShown = [&](const auto&) { shownDuringGreeting = window().isVisible(); };
+    start();
+    EXPECT_EQ(messages.shown.size(), 3u);
+    EXPECT_FALSE(shownDuringGreeting);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect frame = window().frameGeometry();
+    EXPECT_NEAR(frame.center().x(), screen.center().x(), 1);
+    EXPECT_NEAR(frame.top() + frame.height() / 2.0, screen.height() * 0.425, 1);
+}
+
+TEST_F(FullGameTest, ABetOnTheWinnerIsPaidAndTheBoardResets) {
+    start();
+    messages.shown.clear();
+    click("blue"); // the first race of every run is won by the blue car
+    auto* stake = child<QLineEdit>(window(), "Text7");
+    ASSERT_TRUE(stake->isEnabled());
+    stake->selectAll();
+    QTest::keyClicks(stake, "150");
+    click("Command5");
+    EXPECT_EQ(text("money"), QStringLiteral("850"));
+    EXPECT_EQ(text("Text10"), QStringLiteral("150"));
+    EXPECT_EQ(text("Text7"), QStringLiteral("0"));
+    EXPECT_FALSE(child(window(), "blue")->isEnabled());
+
+    click("Command1");
+    ASSERT_TRUE(waitUntil([&] { return !messages.shown.empty(); }, 10000));
+    EXPECT_EQ(messages.shown[0].text, "Your car placed first in the race. You won $300");
+    EXPECT_TRUE(waitUntil([&] { return text("money") == QStringLiteral("1150"); }));
+    EXPECT_TRUE(child(window(), "Command1")->isEnabled());
+    EXPECT_TRUE(child<QRadioButton>(window(), "none")->isChecked());
+    EXPECT_FALSE(child(window(), "Text7")->isEnabled());
+    EXPECT_EQ(text("Text10"), QStringLiteral("0"));
+    EXPECT_TRUE(child(window(), "Image3")->isVisible());
+}
+
+TEST_F(FullGameTest, ARefusedStakeIsToldAndKeptForCorrecting) {
+    start();
+    messages.shown.clear();
+    click("red");
+    auto* stake = child<QLineEdit>(window(), "Text7");
+    stake->selectAll();
+    QTest::keyClicks(stake, "12abc");
+    click("Command5");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(text("Text7"), QStringLiteral("12abc"));
+    EXPECT_EQ(text("money"), QStringLiteral("1000"));
+}
+
+TEST_F(FullGameTest, SpendingEverythingEndsTheProgramAfterTheGameOverMessage) {
+    start();
+    messages.shown.clear();
+    click("red"); // red does not win the first race
+    auto* stake = child<QLineEdit>(window(), "Text7");
+    stake->selectAll();
+    QTest::keyClicks(stake, "1000");
+    click("Command5");
+    click("Command6");
+    click("Command1");
+    ASSERT_TRUE(waitUntil([&] { return ended; }, 10000));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Your All Out Of Money. Game Over.");
+    EXPECT_FALSE(window().isVisible());
+    EXPECT_EQ(game.shell().statusWindow(), nullptr) << "closed with its counts";
+}
+
+TEST_F(FullGameTest, ExitAndTheFrameCloseControlBothEndTheProgram) {
+    start();
+    click("Command3");
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(window().isVisible());
+
+    MessageRecorder otherMessages;
+    bool otherEnded = false;
+    qt::Game other(&otherMessages, [&] { otherEnded = true; });
+    other.start();
+    other.window().close();
+    EXPECT_TRUE(otherEnded);
+}
+
+} // namespace
+} // namespace tarvelon
