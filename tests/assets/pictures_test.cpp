@@ -460,9 +460,10 @@ TEST(WindowIcon, IsAFaceWithATransparentSurroundScaledByWholePixels) {
     for (const auto& [name, factor] :
          {std::pair{"window_icon_64.png", 2}, {"window_icon_128.png", 4}}) {
         const QImage big = picture(name);
+        const int scale = factor; // a lambda may not capture a structured binding in C++20
         int wrong = 0;
         forEachPixel(big, [&](int x, int y, Pixel p) {
-            wrong += p != at(icon, x / factor, y / factor) ? 1 : 0;
+            wrong += p != at(icon, x / scale, y / scale) ? 1 : 0;
         });
         EXPECT_EQ(wrong, 0) << name;
     }

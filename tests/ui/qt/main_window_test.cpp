@@ -110,8 +110,9 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceWithItsCaption) {
         EXPECT_EQ(widget->parentWidget(), expectedParent);
         EXPECT_EQ(widget->geometry(), QRect(placed.left / 15, placed.top / 15, placed.width / 15,
                                             placed.height / 15));
-        if (placed.caption)
+        if (placed.caption) {
             EXPECT_EQ(captionOf(widget), QString::fromLatin1(placed.caption));
+        }
         EXPECT_TRUE(widget->isVisible());
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader must name it";
     }
