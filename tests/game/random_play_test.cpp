@@ -40,14 +40,19 @@ struct Stake {
 constexpr double largest = std::numeric_limits<double>::max();
 
 // Texts that are not stakes, whatever the reader.
-const char* const junk[] = {"",    " ",   "abc",      "12abc", "+",   "-",    ".",
-                            "1e",  "e5",  "1 2",      "1,5",   "0x10", "$5",   "- 5",
-                            "inf", "nan", "Infinity", "-inf",  "NaN", "1e999", "--1"};
+const char* const junk[] = {"",    " ",   "abc",      "12abc", "+",    "-",     ".",
+                            "1e",  "e5",  "1 2",      "1,5",   "0x10", "$5",    "- 5",
+                            "inf", "nan", "Infinity", "-inf",  "NaN",  "1e999", "--1"};
 
 // Stakes far beyond any bankroll, some of whose payouts no double can hold.
-const Stake huge[] = {{"1e308", 1e308},     {"8e307", 8e307},   {"1.5e300", 1.5e300},
-                      {"1E+200", 1E+200},   {"9e307", 9e307},   {"1e15", 1e15},
-                      {"1.7976931348623157e308", largest},       {"1e-400", 0.0}};
+const Stake huge[] = {{"1e308", 1e308},
+                      {"8e307", 8e307},
+                      {"1.5e300", 1.5e300},
+                      {"1E+200", 1E+200},
+                      {"9e307", 9e307},
+                      {"1e15", 1e15},
+                      {"1.7976931348623157e308", largest},
+                      {"1e-400", 0.0}};
 
 class Player {
 public:
@@ -245,8 +250,8 @@ private:
             return;
         }
         ledger_.debit(value.value_or(0));
-        bets_.push_back({choice_ == 6 ? "No Bet" : main().slots()[choice_].name.Text,
-                         typed_.text, value.value_or(0)});
+        bets_.push_back({choice_ == 6 ? "No Bet" : main().slots()[choice_].name.Text, typed_.text,
+                         value.value_or(0)});
         typed_ = {"0", 0.0};
     }
 

@@ -44,7 +44,8 @@ int checkStandingsAndFindWinner(PlayedGame& played) {
     int winner = 0;
     double winSum = 0, lossSum = 0;
     for (int slot = 1; slot <= 6; ++slot) {
-        const std::optional<double> wins = StrictNumber(status->tally(slot, Status::Column::Wins).Caption);
+        const std::optional<double> wins =
+            StrictNumber(status->tally(slot, Status::Column::Wins).Caption);
         const std::optional<double> losses =
             StrictNumber(status->tally(slot, Status::Column::Losses).Caption);
         if (!wins || !losses) {

@@ -21,8 +21,7 @@
 namespace tarvelon::testing {
 
 // The game's own words for a paid bet and for the end of the game.
-inline constexpr std::string_view winMessagePrefix =
-    "Your car placed first in the race. You won $";
+inline constexpr std::string_view winMessagePrefix = "Your car placed first in the race. You won $";
 inline constexpr std::string_view gameOverMessage = "Your All Out Of Money. Game Over.";
 
 // The amount a win message announces; nullopt when `text` is not a win message or its amount

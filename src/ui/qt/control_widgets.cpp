@@ -7,7 +7,6 @@
 #include "pictures.h"
 #include "twips.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,9 +63,8 @@ void WidgetBuilder::place(QWidget* widget, const Control& control) {
 }
 
 QWidget* WidgetBuilder::frame(const Frame& frame, QWidget* window) {
-    auto* box = new QGroupBox(toQString(frame.Caption), parentFor(frame, window));
+    auto* box = new FrameWidget(toQString(frame.Caption), parentFor(frame, window));
     setBackground(box, frame.BackColor, QPalette::Window);
-    box->setFocusPolicy(Qt::NoFocus);
     place(box, frame);
     return box;
 }

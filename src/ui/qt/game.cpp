@@ -22,8 +22,10 @@ Game::Game(MessageBoxes* messages, std::function<void()> onEnded)
 }
 
 void Game::start() {
-    // Before it is first shown the window has no frame yet, so its outer size is
-    // its client size.
+    // Making the native window first lets the platform tell the frame's size where
+    // it can before the window is shown; where it cannot, the outer size is the
+    // client size.
+    window_->winId();
     const QSize outer = window_->frameGeometry().size();
     model_.Width = static_cast<float>(outer.width()) * twipsPerPixel;
     model_.Height = static_cast<float>(outer.height()) * twipsPerPixel;

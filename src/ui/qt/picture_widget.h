@@ -1,3 +1,5 @@
+// Widgets that paint the simple controls: pictures, frames and shapes.
+//
 // An image control: a picture at its natural size, transparent where the picture
 // is, and scaled by whole pixels on high-dpi screens so the pixel art stays sharp.
 #pragma once
@@ -16,6 +18,21 @@ protected:
 
 private:
     const QImage& image_;
+};
+
+// A frame: an etched rectangle with its caption set into the top edge, so the
+// controls placed inside sit just below the caption as the layout expects.
+class FrameWidget : public QWidget {
+public:
+    FrameWidget(const QString& caption, QWidget* parent);
+
+    const QString& caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
 };
 
 // The rectangle shape behind the title pictures.

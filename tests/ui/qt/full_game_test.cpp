@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <QScreen>
+
 #include <gtest/gtest.h>
 
 namespace tarvelon {

@@ -62,8 +62,9 @@ TEST_F(StatusWindowTest, StatusShowsTheStandingsLaidOutWithEveryTallyAtZero) {
         SCOPED_TRACE(placed.name);
         QWidget* widget = child(*statusWindow(), placed.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), QRect(placed.left / 15, placed.top / 15, placed.width / 15,
-                                            placed.height / 15));
+        EXPECT_EQ(widget->geometry(), QRect(qRound(placed.left / 15.0), qRound(placed.top / 15.0),
+                                            qRound(placed.width / 15.0),
+                                            qRound(placed.height / 15.0)));
         if (auto* label = qobject_cast<QLabel*>(widget))
             EXPECT_EQ(label->text(), QString::fromLatin1(placed.caption));
         else

@@ -1,0 +1,152 @@
+// Measures the real game window: the race cadence through its real timers, and
+// the CPU it takes idle and while racing. The game's boxes go to a recorder, so
+// no modal dialog stops the clock; its code is not touched, only watched through
+// one more renderer on its dispatcher.
+//
+//   qt_bench_game cadence <races>    start signal and race-tick gaps
+//   qt_bench_game idle <ms>          CPU per second between races
+//   qt_bench_game racing <ms>        CPU per second with races back to back
+#include "qt_support.h"
+
+#include "ui/qt/game.h"
+#include "ui/toolkit/message_recorder.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <array>
+#include <cstring>
+#include <string>
+
+namespace tarvelon::bench {
+namespace {
+
+// The game as the program builds it, with a recorder for its boxes and a watcher
+// that notices race ticks (every tick moves the cars) and the end of each race.
+class WatchedGame {
+public:
+    WatchedGame() {
+        for (int slot = 0; slot < 6; ++slot)
+            cars_[slot] = &game_.model().slots()[slot].car;
+        game_.dispatcher().addRenderer([this] { watch(); });
+        game_.start();
+    }
+
+    bool show() { return showAndWaitExposed(game_.window()).has_value(); }
+
+    // Clicks "GO!" for real, and again as soon as each race ends until
+    // `racesWanted` races have been run.
+    void clickGo() {
+        racing_ = true;
+        log.startRace(Clock::now());
+        QTest::mouseClick(goButton(), Qt::LeftButton);
+    }
+
+    TickLog log;
+    int racesWanted = -1; // -1: no end
+    long events = 0;      // events the game has handled
+    QEventLoop* done = nullptr;
+
+private:
+    QWidget* goButton() { return game_.window().findChild<QWidget*>(QStringLiteral("Command1")); }
+
+    // Runs after every event the game handles, a thousand times a second, so it
+    // compares six numbers and reads the clock only when a car moved.
+    void watch() {
+        ++events;
+        bool moved = false;
+        for (int slot = 0; slot < 6; ++slot) {
+            if (cars_[slot]->Left != shownLeft_[slot]) {
+                shownLeft_[slot] = cars_[slot]->Left;
+                moved = true;
+            }
+        }
+        if (moved)
+            log.tick(Clock::now());
+        // The race result enables "GO!" again in the tick that ends the race.
+        if (racing_ && game_.model().Command1.Enabled) {
+            racing_ = false;
+            log.endRace();
+            if (racesWanted >= 0 && log.races() >= racesWanted) {
+                if (done)
+                    done->quit();
+            } else {
+                // Not from inside the game's own render: the click is an event of its own.
+                QTimer::singleShot(0, [this] { clickGo(); });
+            }
+        }
+    }
+
+    MessageRecorder messages_;
+    qt::Game game_{&messages_, [] {}};
+    std::array<const Image*, 6> cars_{};
+    std::array<float, 6> shownLeft_{30, 30, 30, 30, 30, 30};
+    bool racing_ = false;
+};
+
+int cadence(int races) {
+    WatchedGame game;
+    if (!game.show())
+        return 2;
+    runEventsFor(200);
+    QEventLoop done;
+    game.done = &done;
+    game.racesWanted = races;
+    game.clickGo();
+    QTimer::singleShot(races * 5000, &done, &QEventLoop::quit);
+    done.exec();
+    if (game.log.races() < races)
+        return 3;
+    game.log.reportAll();
+    return 0;
+}
+
+// Counts the game's events (mostly firings of the 1 ms cut-off timer) through a
+// renderer of its own, which runs once after each.
+int idle(int milliseconds) {
+    WatchedGame game;
+    if (!game.show())
+        return 2;
+    runEventsFor(300);
+    const long eventsBefore = game.events;
+    report("cpu_per_s", cpuLoadOver(milliseconds));
+    report("events_per_s", 1000.0 * static_cast<double>(game.events - eventsBefore) / milliseconds);
+    return 0;
+}
+
+int racing(int milliseconds) {
+    WatchedGame game;
+    if (!game.show())
+        return 2;
+    runEventsFor(200);
+    game.clickGo();
+    runEventsFor(300);
+    const int racesBefore = game.log.races();
+    report("cpu_per_s", cpuLoadOver(milliseconds));
+    report("races", game.log.races() - racesBefore);
+    return 0;
+}
+
+} // namespace
+} // namespace tarvelon::bench
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the program starts itself.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvelon 2000"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
+    using namespace tarvelon::bench;
+    if (mode == "cadence" && amount > 0)
+        return cadence(amount);
+    if (mode == "idle" && amount > 0)
+        return idle(amount);
+    if (mode == "racing" && amount > 0)
+        return racing(amount);
+    std::fprintf(stderr, "usage: %s cadence <races> | idle <ms> | racing <ms>\n", argv[0]);
+    return 1;
+}
