@@ -7,6 +7,7 @@
 #include "pictures.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,14 +32,16 @@ void pushIfChanged(T& shown, const T& now, Push push) {
     push(now);
 }
 
-void setBackground(QWidget* widget, std::optional<Color> color, QPalette::ColorRole role) {
+// Paints `widget` in `color` where it paints its own background; `filled` widgets
+// (labels, options, frames) also fill their whole rectangle with it.
+void setBackground(QWidget* widget, std::optional<Color> color, bool filled) {
     if (!color)
         return;
     QPalette palette = widget->palette();
-    palette.setColor(role, toQColor(*color));
+    palette.setColor(widget->backgroundRole(), toQColor(*color));
+    palette.setColor(QPalette::Window, toQColor(*color));
     widget->setPalette(palette);
-    if (role == QPalette::Window)
-        widget->setAutoFillBackground(true);
+    widget->setAutoFillBackground(filled);
 }
 
 Qt::Alignment toQt(Alignment align) {
@@ -64,7 +67,12 @@ void WidgetBuilder::place(QWidget* widget, const Control& control) {
 
 QWidget* WidgetBuilder::frame(const Frame& frame, QWidget* window) {
     auto* box = new FrameWidget(toQString(frame.Caption), parentFor(frame, window));
-    setBackground(box, frame.BackColor, QPalette::Window);
+    // A frame without a colour of its own has the toolkit's, not its window's.
+    const QColor standard = QApplication::palette().color(QPalette::Window);
+    setBackground(box, frame.BackColor.value_or(Color{static_cast<std::uint8_t>(standard.red()),
+                                                       static_cast<std::uint8_t>(standard.green()),
+                                                       static_cast<std::uint8_t>(standard.blue())}),
+                  true);
     place(box, frame);
     return box;
 }
@@ -72,7 +80,7 @@ QWidget* WidgetBuilder::frame(const Frame& frame, QWidget* window) {
 QWidget* WidgetBuilder::button(const CommandButton& button, QWidget* window,
                                std::function<void()> onClick) {
     auto* push = new QPushButton(toQString(button.Caption), parentFor(button, window));
-    setBackground(push, button.BackColor, QPalette::Button);
+    setBackground(push, button.BackColor, false);
     if (button.HandPointer)
         push->setCursor(handPointer());
     push->setEnabled(button.Enabled);
@@ -92,7 +100,7 @@ QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window) {
     edit->setReadOnly(box.Locked);
     edit->setEnabled(box.Enabled);
     edit->setTextMargins(0, 0, 0, 0);
-    setBackground(edit, box.BackColor, QPalette::Base);
+    setBackground(edit, box.BackColor, false);
     if (box.Locked)
         edit->setCursor(Qt::ArrowCursor);
     // Typing writes the box's text into the model; no handler runs for it.
@@ -115,7 +123,7 @@ QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window) {
             pushIfChanged(shown.enabled, box.Enabled, [&](bool on) { edit->setEnabled(on); });
             pushIfChanged(shown.locked, box.Locked, [&](bool on) { edit->setReadOnly(on); });
             pushIfChanged(shown.back, box.BackColor,
-                          [&](std::optional<Color> c) { setBackground(edit, c, QPalette::Base); });
+                          [&](std::optional<Color> c) { setBackground(edit, c, false); });
         });
     return edit;
 }
@@ -124,7 +132,7 @@ QWidget* WidgetBuilder::label(const Label& label, QWidget* window) {
     auto* text = new QLabel(toQString(label.Caption), parentFor(label, window));
     text->setFont(label.Font ? toQFont(*label.Font) : defaultFont());
     text->setAlignment(toQt(label.Align));
-    setBackground(text, label.BackColor, QPalette::Window);
+    setBackground(text, label.BackColor, true);
     if (label.ForeColor) {
         QPalette palette = text->palette();
         palette.setColor(QPalette::WindowText, toQColor(*label.ForeColor));
@@ -140,7 +148,7 @@ QWidget* WidgetBuilder::label(const Label& label, QWidget* window) {
 
 QWidget* WidgetBuilder::option(OptionButton& option, QWidget* window) {
     auto* radio = new QRadioButton(toQString(option.Caption), parentFor(option, window));
-    setBackground(radio, option.BackColor, QPalette::Window);
+    setBackground(radio, option.BackColor, true);
     radio->setChecked(option.Value());
     radio->setEnabled(option.Enabled);
     QObject::connect(radio, &QRadioButton::clicked,

@@ -1,4 +1,5 @@
 // The program: a Qt application running one game.
+#include "fonts.h"
 #include "game.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("tarvelon2000"));
     // One style everywhere, so the window looks the same on every desktop.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setFont(tarvelon::qt::defaultFont());
 
     tarvelon::qt::Game game;
     game.start();

@@ -1,6 +1,7 @@
 // Modal message boxes with an OK button.
 #include "qt_message_boxes.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace tarvelon::qt {
@@ -21,6 +22,9 @@ void QtMessageBoxes::show(std::string_view text, std::string_view title, Message
                                                      : QMessageBox::NoIcon,
                     toQString(title), toQString(text), QMessageBox::Ok, parent_);
     box.setWindowModality(Qt::ApplicationModal);
+    // Some desktop themes put a picture on the OK button; the game's boxes are plain.
+    for (QAbstractButton* button : box.buttons())
+        button->setIcon(QIcon());
     box.exec();
 }
 
