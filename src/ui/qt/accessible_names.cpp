@@ -6,8 +6,31 @@
 
 namespace tarvelon::qt {
 
-QString accessibleNameOf(const std::string& name) {
-    static const QHash<QString, QString> names{
+QString accessibleNameOf(const QString& window, const std::string& name) {
+    static const QHash<QString, QString> status{
+        {"Label19", "Wins"},
+        {"Label20", "Loses"},
+        {"Label1", "Red Ryder"},
+        {"Label2", "Green Apple"},
+        {"Label3", "Blueberry"},
+        {"Label4", "Orange Tiger"},
+        {"Label5", "Yellow Moon"},
+        {"Label6", "Purple Powder"},
+        {"Label7", "Red Ryder wins"},
+        {"Label8", "Red Ryder losses"},
+        {"Label9", "Green Apple wins"},
+        {"Label10", "Green Apple losses"},
+        {"Label11", "Blueberry wins"},
+        {"Label12", "Blueberry losses"},
+        {"Label13", "Orange Tiger wins"},
+        {"Label14", "Orange Tiger losses"},
+        {"Label15", "Yellow Moon wins"},
+        {"Label16", "Yellow Moon losses"},
+        {"Label17", "Purple Powder wins"},
+        {"Label18", "Purple Powder losses"},
+        {"Command1", "OK: hide the standings"},
+    };
+    static const QHash<QString, QString> main{
         {"Image6", "Race track"},
         {"Frame2", "Names"},
         {"Text1", "Name of car 1, red"},
@@ -52,10 +75,8 @@ QString accessibleNameOf(const std::string& name) {
         {"Image9", "Two racing cars"},
         {"Command4", "About"},
         {"Command3", "Exit"},
-        {"Label19", "Wins"},
-        {"Label20", "Loses"},
     };
-    return names.value(QString::fromStdString(name));
+    return (window == QLatin1String("Status") ? status : main).value(QString::fromStdString(name));
 }
 
 } // namespace tarvelon::qt

@@ -7,7 +7,8 @@
 
 namespace tarvelon::qt {
 
-// The accessible name of the control called `name`; empty for an unknown name.
-QString accessibleNameOf(const std::string& name);
+// The accessible name of the control called `name` in the window called `window`
+// ("Main" or "Status"); empty for an unknown control.
+QString accessibleNameOf(const QString& window, const std::string& name);
 
 } // namespace tarvelon::qt

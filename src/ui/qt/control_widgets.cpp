@@ -57,7 +57,7 @@ QWidget* WidgetBuilder::parentFor(const Control& control, QWidget* window) const
 void WidgetBuilder::place(QWidget* widget, const Control& control) {
     widget->setObjectName(toQString(control.Name));
     widget->setGeometry(toPixels(control));
-    widget->setAccessibleName(accessibleNameOf(control.Name));
+    widget->setAccessibleName(accessibleNameOf(window_, control.Name));
     widget->setVisible(control.Visible);
     widgets_.insert(&control, widget);
     renders_.push_back([widget, &control, shown = control.Visible]() mutable {

@@ -21,7 +21,9 @@ namespace tarvelon::qt {
 
 class WidgetBuilder {
 public:
-    explicit WidgetBuilder(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
+    // Builds the controls of the window called `window` ("Main" or "Status").
+    WidgetBuilder(Dispatcher& dispatcher, QString window)
+        : dispatcher_(dispatcher), window_(std::move(window)) {}
 
     // Each makes the widget on `parent` (or on the widget made for the control's
     // container) and names it after the control.
@@ -44,6 +46,7 @@ private:
     void place(QWidget* widget, const Control& control);
 
     Dispatcher& dispatcher_;
+    QString window_;
     QHash<const Control*, QWidget*> widgets_;
     std::vector<std::function<void()>> renders_;
 };

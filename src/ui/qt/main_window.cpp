@@ -11,7 +11,7 @@
 namespace tarvelon::qt {
 
 MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
-    : model_(model), dispatcher_(dispatcher), builder_(dispatcher), timers_(dispatcher) {
+    : model_(model), dispatcher_(dispatcher), builder_(dispatcher, QStringLiteral("Main")), timers_(dispatcher) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromStdString(model.Caption));
     setWindowIcon(mainWindowIcon());

@@ -12,7 +12,8 @@
 namespace tarvelon::qt {
 
 StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher)
-    : QWidget(nullptr, Qt::Window), model_(model), dispatcher_(dispatcher), builder_(dispatcher) {
+    : QWidget(nullptr, Qt::Window), model_(model), dispatcher_(dispatcher),
+      builder_(dispatcher, QStringLiteral("Status")) {
     setObjectName(QStringLiteral("Status"));
     setWindowTitle(QString::fromStdString(model.Caption));
     setWindowIcon(statusWindowIcon());

@@ -65,6 +65,7 @@ TEST_F(StatusWindowTest, StatusShowsTheStandingsLaidOutWithEveryTallyAtZero) {
         EXPECT_EQ(widget->geometry(), QRect(qRound(placed.left / 15.0), qRound(placed.top / 15.0),
                                             qRound(placed.width / 15.0),
                                             qRound(placed.height / 15.0)));
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader must name it";
         if (auto* label = qobject_cast<QLabel*>(widget))
             EXPECT_EQ(label->text(), QString::fromLatin1(placed.caption));
         else
