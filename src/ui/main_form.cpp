@@ -191,6 +191,18 @@ Main::Main(MainServices services) : services_(services) {
     timer = {"timer", 1, false};
 }
 
+void Main::click(const CommandButton& button) {
+    for (const ClickHandler& entry : clickHandlers)
+        if (&(this->*entry.button) == &button)
+            (this->*entry.handler)();
+}
+
+void Main::fire(const Timer& firing) {
+    for (const TimerHandler& entry : timerHandlers)
+        if (&(this->*entry.timer) == &firing)
+            (this->*entry.handler)();
+}
+
 std::array<Main::CarSlot, 6> Main::slots() {
     return {{{red, Text1, car1},
              {green, Text2, car2},

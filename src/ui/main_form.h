@@ -113,6 +113,11 @@ public:
     };
     static const std::array<ClickHandler, 5> clickHandlers;
 
+    // Runs the handler of a click on `button`, if it has one.
+    void click(const CommandButton& button);
+    // Runs the handler of a firing of `timer`.
+    void fire(const Timer& timer);
+
     // Handlers.
     void Form_Load();      // places the window and greets the player, before it is shown
     void Command1_Click(); // "GO!"

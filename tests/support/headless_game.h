@@ -39,9 +39,9 @@ public:
         : main_({random ? *random : gameRandom_, messages, shell}) {
         for (const Main::TimerHandler& entry : Main::timerHandlers) {
             Timer& timer = main_.*entry.timer;
-            clock.add(timer, [this, &timer, handler = entry.handler] {
+            clock.add(timer, [this, &timer] {
                 ++firings[timer.Name];
-                (main_.*handler)();
+                main_.fire(timer);
             });
         }
     }
@@ -51,11 +51,8 @@ public:
     // The player's click on a command button: nothing while it is disabled.
     void click(CommandButton& button) {
         clock.event([&] {
-            if (!button.Enabled)
-                return;
-            for (const Main::ClickHandler& entry : Main::clickHandlers)
-                if (&(main_.*entry.button) == &button)
-                    (main_.*entry.handler)();
+            if (button.Enabled)
+                main_.click(button);
         });
     }
 

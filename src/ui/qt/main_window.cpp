@@ -24,8 +24,10 @@ MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
 
     buildControls();
     setTabOrder();
-    for (const Main::TimerHandler& entry : Main::timerHandlers)
-        timers_.add(model_.*entry.timer, [this, handler = entry.handler] { (model_.*handler)(); });
+    for (const Main::TimerHandler& entry : Main::timerHandlers) {
+        const Timer& timer = model_.*entry.timer;
+        timers_.add(timer, [this, &timer] { model_.fire(timer); });
+    }
 }
 
 void MainWindow::buildControls() {
@@ -36,9 +38,6 @@ void MainWindow::buildControls() {
     track_->setObjectName(QString::fromStdString(model_.Image6.Name));
     track_->setAccessibleName(QStringLiteral("Race track"));
 
-    QHash<const CommandButton*, void (Main::*)()> clickHandlers;
-    for (const Main::ClickHandler& entry : Main::clickHandlers)
-        clickHandlers.insert(&(model_.*entry.button), entry.handler);
     for (ControlRef control : model_.controls()) {
         std::visit(
             [&](auto* c) {
@@ -46,10 +45,7 @@ void MainWindow::buildControls() {
                 if constexpr (std::is_same_v<Kind, Frame>)
                     builder_.frame(*c, this);
                 else if constexpr (std::is_same_v<Kind, CommandButton>)
-                    builder_.button(*c, this, [this, handler = clickHandlers.value(c)] {
-                        if (handler)
-                            (model_.*handler)();
-                    });
+                    builder_.button(*c, this, [this, c] { model_.click(*c); });
                 else if constexpr (std::is_same_v<Kind, TextBox>)
                     builder_.textBox(*c, this);
                 else if constexpr (std::is_same_v<Kind, Label>)
