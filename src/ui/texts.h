@@ -8,8 +8,7 @@ inline constexpr const char* applicationTitle = "Tarvelon 2000";
 
 inline constexpr const char* startupLines[] = {
     "Welcome to Tarvelon 2000, where six cars race and you bet on the winner.",
-    "You start with $1000: pick a car, type your stake and press Place Bet, up to two bets a "
-    "race.",
+    "You start with $1000: pick a car, type a stake and press Place Bet, two bets a race.",
     "Press GO! to start the race. A winning bet pays twice its stake. Good luck!",
 };
 
