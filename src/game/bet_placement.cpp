@@ -19,7 +19,9 @@ std::optional<double> readStake(const std::string& text) {
 }
 
 // The stake of a recorded bet; "0" when none was placed.
-double recordedStake(const TextBox& record) { return StrictNumber(record.Text).value_or(0); }
+double recordedStake(const TextBox& record) {
+    return StrictNumber(record.Text).value_or(0);
+}
 
 } // namespace
 

@@ -7,7 +7,9 @@ namespace tarvelon {
 
 namespace {
 
-void addOne(Label& tally) { tally.Caption = NumberText(LenientNumber(tally.Caption) + 1); }
+void addOne(Label& tally) {
+    tally.Caption = NumberText(LenientNumber(tally.Caption) + 1);
+}
 
 } // namespace
 

@@ -9,16 +9,6 @@ namespace {
 
 const FontSpec displayFont{"MS Sans Serif", 12.0f, true};
 
-void place(Control& control, const char* name, const Frame* container, float left, float top,
-           float width, float height) {
-    control.Name = name;
-    control.Container = container;
-    control.Left = left;
-    control.Top = top;
-    control.Width = width;
-    control.Height = height;
-}
-
 // A box that shows a value and takes no typing.
 void makeDisplayBox(TextBox& box, const char* text) {
     box.Text = text;
@@ -142,30 +132,36 @@ Main::Main(MainServices services) : services_(services) {
         option.BackColor = colors::orange;
         const int slot = index + 1;
         if (&option == &none)
-            optionGroup_.add(option, [this] { none_Click(); }, true);
+            optionGroup_.add(
+                option, [this] { none_Click(); }, true);
         else
             optionGroup_.add(option, [this, slot] { CarOption_Click(slot); });
     }
 
-    makeFrame(Frame5, "Frame5", 5220, 4740, 1185, 645, "Current Bid");
-    place(Text11, "Text11", nullptr, 5310, 4950, 195, 300);
-    makeDisplayBox(Text11, "$");
-    place(Text10, "Text10", nullptr, 5520, 4950, 795, 300);
-    makeDisplayBox(Text10, "0");
-    place(Bet, "Bet", nullptr, 5100, 5490, 1485, 225);
-    Bet.Caption = "No Bet";
-    Bet.Align = Alignment::Center;
-    Bet.BackColor = colors::orange;
-
-    makeFrame(Frame6, "Frame6", 5220, 5820, 1185, 645, "Current Bid");
-    place(Text12, "Text12", nullptr, 5310, 6030, 195, 300);
-    makeDisplayBox(Text12, "$");
-    place(Text13, "Text13", nullptr, 5520, 6030, 795, 300);
-    makeDisplayBox(Text13, "0");
-    place(bet2, "bet2", nullptr, 5100, 6570, 1485, 195);
-    bet2.Caption = "No Bet";
-    bet2.Align = Alignment::Center;
-    bet2.BackColor = colors::orange;
+    // The two bet records, each a "Current Bid" frame with its "$" and stake boxes
+    // in front of it and its car label just below.
+    struct BetRecordLayout {
+        Frame& frame;
+        TextBox &dollar, &stake;
+        Label& car;
+        const char *frameName, *dollarName, *stakeName, *carName;
+        float frameTop, boxTop, carTop, carHeight;
+    };
+    const BetRecordLayout records[] = {
+        {Frame5, Text11, Text10, Bet, "Frame5", "Text11", "Text10", "Bet", 4740, 4950, 5490, 225},
+        {Frame6, Text12, Text13, bet2, "Frame6", "Text12", "Text13", "bet2", 5820, 6030, 6570, 195},
+    };
+    for (const BetRecordLayout& record : records) {
+        makeFrame(record.frame, record.frameName, 5220, record.frameTop, 1185, 645, "Current Bid");
+        place(record.dollar, record.dollarName, nullptr, 5310, record.boxTop, 195, 300);
+        makeDisplayBox(record.dollar, "$");
+        place(record.stake, record.stakeName, nullptr, 5520, record.boxTop, 795, 300);
+        makeDisplayBox(record.stake, "0");
+        place(record.car, record.carName, nullptr, 5100, record.carTop, 1485, record.carHeight);
+        record.car.Caption = "No Bet";
+        record.car.Align = Alignment::Center;
+        record.car.BackColor = colors::orange;
+    }
 
     makeFrame(Frame4, "Frame4", 9600, 4710, 1215, 1695, "");
     place(Shape1, "Shape1", &Frame4, 120, 240, 975, 1335);
@@ -217,21 +213,19 @@ std::array<OptionButton*, 7> Main::options() {
 }
 
 std::vector<ControlRef> Main::controls() {
-    return {&Frame2,
-            &Text1,   &Text2,  &Text3,   &Text4,  &Text5,   &Text6,   &Frame1, &Image5,
-            &Image3,  &Image10, &Command1, &Frame3, &Text7,  &Frame5,  &Frame6, &Frame4,
-            &Shape1,  &Image4, &Image7,  &Image8, &Label3,  &Image9,  &Text8,  &Command5,
-            &Command6, &Text9, &money,   &red,    &green,   &blue,    &orange, &yellow,
-            &purple,  &none,   &Text11,  &Text10, &Bet,     &Text12,  &Text13, &bet2,
-            &Command4, &Command3};
+    return {&Frame2,   &Text1,    &Text2,   &Text3,    &Text4,  &Text5,  &Text6,  &Frame1,
+            &Image5,   &Image3,   &Image10, &Command1, &Frame3, &Text7,  &Frame5, &Frame6,
+            &Frame4,   &Shape1,   &Image4,  &Image7,   &Image8, &Label3, &Image9, &Text8,
+            &Command5, &Command6, &Text9,   &money,    &red,    &green,  &blue,   &orange,
+            &yellow,   &purple,   &none,    &Text11,   &Text10, &Bet,    &Text12, &Text13,
+            &bet2,     &Command4, &Command3};
 }
 
 std::vector<const Control*> Main::tabOrder() const {
-    return {&Frame1, &Command1, &Frame2, &Text1,  &Text2,  &Command3, &Frame4,   &Label3,
-            &Command4, &Text3,  &Text4,  &Text5,  &Text6,  &Frame3,   &green,    &blue,
-            &orange,   &yellow, &purple, &none,   &red,    &Text7,    &Text8,    &Command5,
-            &Command6, &money,  &Text9,  &Frame5, &Text10, &Text11,   &Bet,      &bet2,
-            &Text12,   &Text13, &Frame6};
+    return {&Frame1, &Command1, &Frame2, &Text1, &Text2,  &Command3, &Frame4,   &Label3, &Command4,
+            &Text3,  &Text4,    &Text5,  &Text6, &Frame3, &green,    &blue,     &orange, &yellow,
+            &purple, &none,     &red,    &Text7, &Text8,  &Command5, &Command6, &money,  &Text9,
+            &Frame5, &Text10,   &Text11, &Bet,   &bet2,   &Text12,   &Text13,   &Frame6};
 }
 
 } // namespace tarvelon

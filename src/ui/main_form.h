@@ -15,8 +15,8 @@
 #include "toolkit/random_source.h"
 
 #include <array>
-#include <variant>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace tarvelon {
@@ -29,8 +29,8 @@ struct MainServices {
 };
 
 // A control of any kind, for front ends that build widgets from a window model.
-using ControlRef = std::variant<Frame*, CommandButton*, TextBox*, Label*, OptionButton*, Image*,
-                                Shape*>;
+using ControlRef =
+    std::variant<Frame*, CommandButton*, TextBox*, Label*, OptionButton*, Image*, Shape*>;
 
 class Main {
 public:
@@ -119,18 +119,18 @@ public:
     void fire(const Timer& timer);
 
     // Handlers.
-    void Form_Load();      // places the window and greets the player, before it is shown
-    void Command1_Click(); // "GO!"
-    void Timer3_Timer();   // the start signal turns green
-    void Race_Timer();     // one race tick
+    void Form_Load();               // places the window and greets the player, before it is shown
+    void Command1_Click();          // "GO!"
+    void Timer3_Timer();            // the start signal turns green
+    void Race_Timer();              // one race tick
     void CarOption_Click(int slot); // red_Click to purple_Click: a car chosen to bet on
-    void none_Click();     // no car chosen
-    void Command5_Click(); // "Place Bet"
-    void limit_Timer();    // closes betting once no bets are left
-    void Command6_Click(); // "Status": shows the standings
-    void Command4_Click(); // "About"
-    void Command3_Click(); // "Exit"
-    void timer_Timer();    // ends the program after the game is over
+    void none_Click();              // no car chosen
+    void Command5_Click();          // "Place Bet"
+    void limit_Timer();             // closes betting once no bets are left
+    void Command6_Click();          // "Status": shows the standings
+    void Command4_Click();          // "About"
+    void Command3_Click();          // "Exit"
+    void timer_Timer();             // ends the program after the game is over
 
     // Ends the race won by car slot `k` (1 to 6): counts it, pays, resets, and
     // ends the game when the bankroll is spent.

@@ -7,11 +7,7 @@ namespace {
 
 void placeLabel(Label& label, const char* name, float left, float top, float width, float height,
                 const char* caption) {
-    label.Name = name;
-    label.Left = left;
-    label.Top = top;
-    label.Width = width;
-    label.Height = height;
+    place(label, name, nullptr, left, top, width, height);
     label.Caption = caption;
 }
 
@@ -54,11 +50,7 @@ Status::Status() {
         }
     }
 
-    Command1.Name = "Command1";
-    Command1.Left = 1050;
-    Command1.Top = 3810;
-    Command1.Width = 615;
-    Command1.Height = 345;
+    place(Command1, "Command1", nullptr, 1050, 3810, 615, 345);
     Command1.Caption = "OK";
     Command1.HandPointer = false;
 }

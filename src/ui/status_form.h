@@ -21,7 +21,7 @@ public:
     static constexpr int LayoutLeft = 3840, LayoutTop = 1890;
     bool Visible = false;
 
-    Label Label19, Label20; // column headings
+    Label Label19, Label20;                               // column headings
     Label Label1, Label2, Label3, Label4, Label5, Label6; // car names, slots 1 to 6
     Label Label7, Label8, Label9, Label10, Label11, Label12, Label13, Label14, Label15, Label16,
         Label17, Label18; // win and loss tallies, slot by slot

@@ -19,13 +19,17 @@ void Main::Command4_Click() {
     services_.messages.show(texts::aboutText, texts::aboutTitle, MessageIcon::Information);
 }
 
-void Main::Command6_Click() { services_.shell.status().Visible = true; }
+void Main::Command6_Click() {
+    services_.shell.status().Visible = true;
+}
 
 void Main::Command3_Click() {
     services_.shell.closeMain();
     services_.shell.closeStatus();
 }
 
-void Main::timer_Timer() { Command3_Click(); }
+void Main::timer_Timer() {
+    Command3_Click();
+}
 
 } // namespace tarvelon

@@ -91,8 +91,8 @@ TEST(BetPlacement, TakesLargeFractionalAndZeroStakesAsTheyStand) {
     const struct {
         const char* stake;
         const char* bankroll;
-    } cases[] = {{"1500", "-500"}, {"12.5", "987.5"}, {"0", "1000"}, {"0.1", "999.9"},
-                 {"1E+3", "0"},    {"-0", "1000"}};
+    } cases[] = {{"1500", "-500"}, {"12.5", "987.5"}, {"0", "1000"},
+                 {"0.1", "999.9"}, {"1E+3", "0"},     {"-0", "1000"}};
     for (const auto& c : cases) {
         HeadlessGame game;
         game.bet(game.main().orange, c.stake);

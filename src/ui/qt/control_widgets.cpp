@@ -3,7 +3,7 @@
 
 #include "accessible_names.h"
 #include "fonts.h"
-#include "picture_widget.h"
+#include "painted_widgets.h"
 #include "pictures.h"
 #include "twips.h"
 
@@ -19,9 +19,13 @@ namespace tarvelon::qt {
 
 namespace {
 
-QColor toQColor(Color color) { return QColor(color.r, color.g, color.b); }
+QColor toQColor(Color color) {
+    return QColor(color.r, color.g, color.b);
+}
 
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Pushes `now` through `push` when it differs from what was last pushed.
 template <class T, class Push>
@@ -69,9 +73,10 @@ QWidget* WidgetBuilder::frame(const Frame& frame, QWidget* window) {
     auto* box = new FrameWidget(toQString(frame.Caption), parentFor(frame, window));
     // A frame without a colour of its own has the toolkit's, not its window's.
     const QColor standard = QApplication::palette().color(QPalette::Window);
-    setBackground(box, frame.BackColor.value_or(Color{static_cast<std::uint8_t>(standard.red()),
-                                                       static_cast<std::uint8_t>(standard.green()),
-                                                       static_cast<std::uint8_t>(standard.blue())}),
+    setBackground(box,
+                  frame.BackColor.value_or(Color{static_cast<std::uint8_t>(standard.red()),
+                                                 static_cast<std::uint8_t>(standard.green()),
+                                                 static_cast<std::uint8_t>(standard.blue())}),
                   true);
     place(box, frame);
     return box;
@@ -175,8 +180,8 @@ QWidget* WidgetBuilder::image(const Image& image, QWidget* window) {
 }
 
 QWidget* WidgetBuilder::shape(const Shape& shape, QWidget* window) {
-    auto* shown =
-        new ShapeWidget(toQColor(shape.FillColor), toQColor(shape.BorderColor), parentFor(shape, window));
+    auto* shown = new ShapeWidget(toQColor(shape.FillColor), toQColor(shape.BorderColor),
+                                  parentFor(shape, window));
     place(shown, shape);
     return shown;
 }

@@ -16,6 +16,8 @@ QFont toQFont(const FontSpec& spec) {
     return font;
 }
 
-QFont defaultFont() { return toQFont(FontSpec{"MS Sans Serif", 8.25f, false}); }
+QFont defaultFont() {
+    return toQFont(FontSpec{"MS Sans Serif", 8.25f, false});
+}
 
 } // namespace tarvelon::qt

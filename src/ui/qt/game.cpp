@@ -11,7 +11,8 @@ namespace tarvelon::qt {
 
 Game::Game(MessageBoxes* messages, std::function<void()> onEnded)
     : dialogs_([this] { dispatcher_.render(); }),
-      shell_(dispatcher_, onEnded ? std::move(onEnded) : [] { QApplication::quit(); }),
+      shell_(
+          dispatcher_, onEnded ? std::move(onEnded) : [] { QApplication::quit(); }),
       model_({random_, messages ? *messages : static_cast<MessageBoxes&>(dialogs_), shell_}) {
     window_ = std::make_unique<MainWindow>(model_, dispatcher_);
     shell_.setMainWindow(window_.get());

@@ -11,14 +11,16 @@
 namespace tarvelon::qt {
 
 MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
-    : model_(model), dispatcher_(dispatcher), builder_(dispatcher, QStringLiteral("Main")), timers_(dispatcher) {
+    : model_(model), dispatcher_(dispatcher), builder_(dispatcher, QStringLiteral("Main")),
+      timers_(dispatcher) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromStdString(model.Caption));
     setWindowIcon(mainWindowIcon());
     setFont(defaultFont());
     setFixedSize(toPixels(Main::ClientWidth), toPixels(Main::ClientHeight));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(model.BackColor.r, model.BackColor.g, model.BackColor.b));
+    palette.setColor(QPalette::Window,
+                     QColor(model.BackColor.r, model.BackColor.g, model.BackColor.b));
     setPalette(palette);
     setAutoFillBackground(true);
 

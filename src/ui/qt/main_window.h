@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-
 namespace tarvelon::qt {
 
 class MainWindow : public QWidget {

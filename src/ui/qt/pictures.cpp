@@ -8,20 +8,34 @@ namespace tarvelon::qt {
 namespace {
 QString resourceOf(PictureId id) {
     switch (id) {
-    case PictureId::Track: return QStringLiteral(":/pictures/track.png");
-    case PictureId::Car1: return QStringLiteral(":/pictures/car1.png");
-    case PictureId::Car2: return QStringLiteral(":/pictures/car2.png");
-    case PictureId::Car3: return QStringLiteral(":/pictures/car3.png");
-    case PictureId::Car4: return QStringLiteral(":/pictures/car4.png");
-    case PictureId::Car5: return QStringLiteral(":/pictures/car5.png");
-    case PictureId::Car6: return QStringLiteral(":/pictures/car6.png");
-    case PictureId::AmberSignal: return QStringLiteral(":/pictures/signal_amber.png");
-    case PictureId::GreenSignal: return QStringLiteral(":/pictures/signal_green.png");
-    case PictureId::Face: return QStringLiteral(":/pictures/face.png");
-    case PictureId::TitleFirst: return QStringLiteral(":/pictures/title1.png");
-    case PictureId::TitleSecond: return QStringLiteral(":/pictures/title2.png");
-    case PictureId::TitleThird: return QStringLiteral(":/pictures/title3.png");
-    case PictureId::TwoCars: return QStringLiteral(":/pictures/two_cars.png");
+    case PictureId::Track:
+        return QStringLiteral(":/pictures/track.png");
+    case PictureId::Car1:
+        return QStringLiteral(":/pictures/car1.png");
+    case PictureId::Car2:
+        return QStringLiteral(":/pictures/car2.png");
+    case PictureId::Car3:
+        return QStringLiteral(":/pictures/car3.png");
+    case PictureId::Car4:
+        return QStringLiteral(":/pictures/car4.png");
+    case PictureId::Car5:
+        return QStringLiteral(":/pictures/car5.png");
+    case PictureId::Car6:
+        return QStringLiteral(":/pictures/car6.png");
+    case PictureId::AmberSignal:
+        return QStringLiteral(":/pictures/signal_amber.png");
+    case PictureId::GreenSignal:
+        return QStringLiteral(":/pictures/signal_green.png");
+    case PictureId::Face:
+        return QStringLiteral(":/pictures/face.png");
+    case PictureId::TitleFirst:
+        return QStringLiteral(":/pictures/title1.png");
+    case PictureId::TitleSecond:
+        return QStringLiteral(":/pictures/title2.png");
+    case PictureId::TitleThird:
+        return QStringLiteral(":/pictures/title3.png");
+    case PictureId::TwoCars:
+        return QStringLiteral(":/pictures/two_cars.png");
     }
     return {};
 }

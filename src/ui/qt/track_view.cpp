@@ -4,8 +4,8 @@
 #include "pictures.h"
 #include "twips.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace tarvelon::qt {
 

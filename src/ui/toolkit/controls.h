@@ -64,6 +64,17 @@ struct Control {
     bool Visible = true;
 };
 
+// Names `control` and places it in `container` (none: the window), in twips.
+inline void place(Control& control, const char* name, const Frame* container, float left, float top,
+                  float width, float height) {
+    control.Name = name;
+    control.Container = container;
+    control.Left = left;
+    control.Top = top;
+    control.Width = width;
+    control.Height = height;
+}
+
 struct Frame : Control {
     std::string Caption;
     std::optional<Color> BackColor; // nullopt: the toolkit's own colour

@@ -6,9 +6,13 @@
 
 namespace tarvelon {
 
-bool OptionButton::Value() const { return group_ != nullptr && group_->selected() == this; }
+bool OptionButton::Value() const {
+    return group_ != nullptr && group_->selected() == this;
+}
 
-void OptionButton::select() { group_->setSelected(*this, false); }
+void OptionButton::select() {
+    group_->setSelected(*this, false);
+}
 
 void OptionButton::click() {
     if (Enabled)

@@ -38,8 +38,7 @@ void expectDoubled(const QImage& shot, const QImage& picture, QPoint origin,
 
 TEST_F(HighDpiTest, TheWindowDoublesAndTheCarsStaySharp) {
     ASSERT_EQ(game.window().devicePixelRatioF(), 2.0) << "run with QT_SCALE_FACTOR=2";
-    const QImage shot =
-        game.window().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = game.window().grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shot.size(), QSize(1446, 934));
     // The red car at its start: window pixel (2, 10), before the start line.
     expectDoubled(shot, qt::picture(PictureId::Car1), QPoint(4, 20),
@@ -48,8 +47,7 @@ TEST_F(HighDpiTest, TheWindowDoublesAndTheCarsStaySharp) {
 
 TEST_F(HighDpiTest, TheSignalPicturesStaySharp) {
     QTest::mouseClick(testing::child(game.window(), "Command1"), Qt::LeftButton);
-    const QImage shot =
-        game.window().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = game.window().grab().toImage().convertToFormat(QImage::Format_RGB32);
     // The amber light alone over the orange frame, at (20, 332) window pixels.
     expectDoubled(shot, qt::picture(PictureId::AmberSignal), QPoint(40, 664),
                   [](QPoint) { return QColor(255, 128, 0); });

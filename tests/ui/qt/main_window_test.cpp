@@ -3,7 +3,7 @@
 #include "widget_helpers.h"
 
 #include "ui/qt/game.h"
-#include "ui/qt/picture_widget.h"
+#include "ui/qt/painted_widgets.h"
 #include "ui/qt/pictures.h"
 #include "ui/toolkit/message_recorder.h"
 
@@ -35,7 +35,7 @@ protected:
 
 struct Placed {
     const char* name;
-    const char* container; // "" for the window
+    const char* container;        // "" for the window
     int left, top, width, height; // twips
     const char* caption;
 };
@@ -108,9 +108,9 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceWithItsCaption) {
         ASSERT_NE(widget, nullptr);
         QWidget* expectedParent = *placed.container ? child(window(), placed.container) : &window();
         EXPECT_EQ(widget->parentWidget(), expectedParent);
-        EXPECT_EQ(widget->geometry(), QRect(qRound(placed.left / 15.0), qRound(placed.top / 15.0),
-                                            qRound(placed.width / 15.0),
-                                            qRound(placed.height / 15.0)));
+        EXPECT_EQ(widget->geometry(),
+                  QRect(qRound(placed.left / 15.0), qRound(placed.top / 15.0),
+                        qRound(placed.width / 15.0), qRound(placed.height / 15.0)));
         if (placed.caption) {
             EXPECT_EQ(captionOf(widget), QString::fromLatin1(placed.caption));
         }
@@ -143,9 +143,9 @@ TEST_F(MainWindowTest, CommandButtonsShowTheHandPointer) {
 
 TEST_F(MainWindowTest, TabMovesThroughTheLayoutsOrder) {
     // The focusable controls of the layout's tab order, frames and labels left out.
-    const char* order[] = {"Command1", "Text1",  "Text2",   "Command3", "Command4", "Text3",
-                           "Text4",    "Text5",  "Text6",   "green",    "blue",     "orange",
-                           "yellow",   "purple", "none",    "red",      "Text7",    "Text8",
+    const char* order[] = {"Command1", "Text1",    "Text2", "Command3", "Command4", "Text3",
+                           "Text4",    "Text5",    "Text6", "green",    "blue",     "orange",
+                           "yellow",   "purple",   "none",  "red",      "Text7",    "Text8",
                            "Command5", "Command6", "money", "Text9",    "Text10",   "Text11",
                            "Text12",   "Text13"};
     auto nextFocusable = [](QWidget* widget) {
@@ -179,7 +179,9 @@ TEST_F(MainWindowTest, GoClickedForRealRunsTheSignalAndTheRace) {
 
 // Window pixels of the track picture's pixel (x, y): the picture sits inside a
 // 2-pixel border at the top-left of the track control.
-QPoint onTrack(int x, int y) { return QPoint(2 + x, 6 + 2 + y); }
+QPoint onTrack(int x, int y) {
+    return QPoint(2 + x, 6 + 2 + y);
+}
 
 TEST_F(MainWindowTest, TrackShowsAsphaltStartLineChequeredBandAndLaneLines) {
     const QImage shot = screenshot(window());

@@ -37,16 +37,26 @@ struct Placed {
 };
 
 const Placed layout[] = {
-    {"Label19", 1410, 60, 375, 225, "Wins"},     {"Label20", 2130, 60, 435, 225, "Loses"},
-    {"Label1", 200, 400, 855, 225, "Red Ryder"}, {"Label2", 200, 1000, 945, 225, "Green Apple"},
-    {"Label3", 200, 1600, 735, 225, "Blueberry"}, {"Label4", 200, 2200, 1005, 225, "Orange Tiger"},
-    {"Label5", 200, 2800, 945, 225, "Yellow Moon"}, {"Label6", 200, 3400, 1065, 225, "Purple Powder"},
-    {"Label7", 1350, 420, 465, 195, "0"},        {"Label8", 2130, 420, 465, 195, "0"},
-    {"Label9", 1350, 990, 465, 195, "0"},        {"Label10", 2130, 990, 465, 195, "0"},
-    {"Label11", 1350, 1620, 465, 195, "0"},      {"Label12", 2130, 1620, 465, 195, "0"},
-    {"Label13", 1350, 2220, 465, 195, "0"},      {"Label14", 2130, 2220, 465, 195, "0"},
-    {"Label15", 1350, 2820, 465, 195, "0"},      {"Label16", 2130, 2820, 465, 195, "0"},
-    {"Label17", 1350, 3420, 465, 195, "0"},      {"Label18", 2130, 3420, 465, 195, "0"},
+    {"Label19", 1410, 60, 375, 225, "Wins"},
+    {"Label20", 2130, 60, 435, 225, "Loses"},
+    {"Label1", 200, 400, 855, 225, "Red Ryder"},
+    {"Label2", 200, 1000, 945, 225, "Green Apple"},
+    {"Label3", 200, 1600, 735, 225, "Blueberry"},
+    {"Label4", 200, 2200, 1005, 225, "Orange Tiger"},
+    {"Label5", 200, 2800, 945, 225, "Yellow Moon"},
+    {"Label6", 200, 3400, 1065, 225, "Purple Powder"},
+    {"Label7", 1350, 420, 465, 195, "0"},
+    {"Label8", 2130, 420, 465, 195, "0"},
+    {"Label9", 1350, 990, 465, 195, "0"},
+    {"Label10", 2130, 990, 465, 195, "0"},
+    {"Label11", 1350, 1620, 465, 195, "0"},
+    {"Label12", 2130, 1620, 465, 195, "0"},
+    {"Label13", 1350, 2220, 465, 195, "0"},
+    {"Label14", 2130, 2220, 465, 195, "0"},
+    {"Label15", 1350, 2820, 465, 195, "0"},
+    {"Label16", 2130, 2820, 465, 195, "0"},
+    {"Label17", 1350, 3420, 465, 195, "0"},
+    {"Label18", 2130, 3420, 465, 195, "0"},
     {"Command1", 1050, 3810, 615, 345, "OK"},
 };
 
@@ -62,9 +72,9 @@ TEST_F(StatusWindowTest, StatusShowsTheStandingsLaidOutWithEveryTallyAtZero) {
         SCOPED_TRACE(placed.name);
         QWidget* widget = child(*statusWindow(), placed.name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), QRect(qRound(placed.left / 15.0), qRound(placed.top / 15.0),
-                                            qRound(placed.width / 15.0),
-                                            qRound(placed.height / 15.0)));
+        EXPECT_EQ(widget->geometry(),
+                  QRect(qRound(placed.left / 15.0), qRound(placed.top / 15.0),
+                        qRound(placed.width / 15.0), qRound(placed.height / 15.0)));
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader must name it";
         if (auto* label = qobject_cast<QLabel*>(widget))
             EXPECT_EQ(label->text(), QString::fromLatin1(placed.caption));

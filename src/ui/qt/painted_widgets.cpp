@@ -1,5 +1,5 @@
 // Painting pictures without smoothing, frames and shapes.
-#include "picture_widget.h"
+#include "painted_widgets.h"
 
 #include <QFontMetrics>
 #include <QPainter>
