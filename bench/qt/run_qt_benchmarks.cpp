@@ -97,16 +97,6 @@ std::optional<Values> runProgram(const std::string& program,
     return values;
 }
 
-// Every value each run of one program gave, by name.
-using Samples = std::map<std::string, std::vector<double>>;
-
-void collect(Samples& samples, const std::optional<Values>& values) {
-    if (!values)
-        return;
-    for (const auto& [name, value] : *values)
-        samples[name].push_back(value);
-}
-
 double median(std::vector<double> values) {
     if (values.empty())
         return std::nan("");
@@ -115,18 +105,52 @@ double median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// Runs the game's program and the floor's in turn, `runs` times each, after
-// `warmUps` runs of each whose figures are dropped (they fill the file cache).
-void alternate(int runs, int warmUps, const std::function<void(bool counted)>& runBoth) {
-    for (int i = 0; i < warmUps; ++i)
-        runBoth(false);
-    for (int i = 0; i < runs; ++i)
-        runBoth(true);
+// One measurement and its floor, run in pairs. Load on a shared machine drifts
+// over seconds, so each figure is also compared within its pair, and the ratio
+// shown is the median of those paired ratios.
+struct Pairs {
+    std::map<std::string, std::vector<double>> game, floor, ratio;
+
+    double gameMedian(const std::string& name) { return median(game[name]); }
+    double floorMedian(const std::string& name) { return median(floor[name]); }
+    double ratioMedian(const std::string& name) { return median(ratio[name]); }
+};
+
+struct Command {
+    std::string program;
+    std::vector<std::string> arguments;
+};
+
+// Runs `game` and `floor` `runs` times each, in pairs whose order alternates so
+// neither always runs first, after `warmUps` pairs whose figures are dropped
+// (they fill the file cache).
+Pairs measurePairs(int runs, int warmUps, const Command& game, const Command& floor) {
+    Pairs pairs;
+    for (int i = 0; i < warmUps + runs; ++i) {
+        std::optional<Values> gameValues, floorValues;
+        if (i % 2 == 0) {
+            gameValues = runProgram(game.program, game.arguments);
+            floorValues = runProgram(floor.program, floor.arguments);
+        } else {
+            floorValues = runProgram(floor.program, floor.arguments);
+            gameValues = runProgram(game.program, game.arguments);
+        }
+        if (i < warmUps || !gameValues || !floorValues)
+            continue;
+        for (const auto& [name, value] : *gameValues) {
+            pairs.game[name].push_back(value);
+            if (const auto found = floorValues->find(name); found != floorValues->end()) {
+                pairs.floor[name].push_back(found->second);
+                pairs.ratio[name].push_back(value / found->second);
+            }
+        }
+    }
+    return pairs;
 }
 
 struct Row {
     std::string figure;
-    double value, floor;
+    double value, floor, ratio;
     std::string target;
     // Whether the target is met, from value, floor and their ratio; none for a
     // figure shown for context only.
@@ -135,19 +159,18 @@ struct Row {
 };
 
 void printTable(const std::vector<Row>& rows) {
-    std::printf("%-32s | %9s | %9s | %6s | %-24s | %s\n", "figure", "value", "floor", "ratio",
+    std::printf("%-30s | %9s | %9s | %6s | %-20s | %s\n", "figure", "value", "floor", "ratio",
                 "target", "met?");
-    std::printf("%s\n", std::string(100, '-').c_str());
+    std::printf("%s\n", std::string(94, '-').c_str());
     for (const Row& row : rows) {
         const double value = row.value * row.scale, floor = row.floor * row.scale;
-        const double ratio = row.value / row.floor;
         const char* met = "-";
         if (std::isnan(value) || std::isnan(floor))
             met = "FAILED";
         else if (row.met)
-            met = row.met(row.value, row.floor, ratio) ? "yes" : "NO";
-        std::printf("%-32s | %9.2f | %9.2f | %6.3f | %-24s | %s\n", row.figure.c_str(), value,
-                    floor, ratio, row.target.c_str(), met);
+            met = row.met(row.value, row.floor, row.ratio) ? "yes" : "NO";
+        std::printf("%-30s | %9.2f | %9.2f | %6.3f | %-20s | %s\n", row.figure.c_str(), value,
+                    floor, row.ratio, row.target.c_str(), met);
     }
 }
 
@@ -164,82 +187,65 @@ int main(int argc, char* argv[]) {
     // a race of the game takes.
     const int races = quick ? 2 : 5;
     const std::string floorTicks = "140";
-    const int runs = quick ? 1 : 3;
-    const int startupRuns = quick ? 1 : 7;
-    const std::string cpuMs = quick ? "2000" : "5000";
+    const int cadenceRuns = quick ? 1 : 3;
+    const int cpuRuns = quick ? 1 : 5;
+    const std::string cpuMs = quick ? "1000" : "3000";
+    const int startupRuns = quick ? 1 : 9;
 
-    Samples gameStartup, floorStartup, gameIdle, floorIdle, gameRacing, floorRacing, gameCadence,
-        floorCadence;
     const Clock::time_point began = Clock::now();
-
     std::fprintf(stderr, "start-up and memory...\n");
-    alternate(startupRuns, 1, [&](bool counted) {
-        const auto game = runProgram("qt_startup_game", {});
-        const auto floor = runProgram("qt_startup_floor", {});
-        if (counted) {
-            collect(gameStartup, game);
-            collect(floorStartup, floor);
-        }
-    });
+    Pairs startup = measurePairs(startupRuns, 1, {"qt_startup_game", {}}, {"qt_startup_floor", {}});
     std::fprintf(stderr, "idle CPU...\n");
-    alternate(runs, 0, [&](bool) {
-        collect(gameIdle, runProgram("qt_bench_game", {"idle", cpuMs}));
-        collect(floorIdle, runProgram("qt_bench_floor", {"idle", cpuMs}));
-    });
+    Pairs idle = measurePairs(cpuRuns, 0, {"qt_bench_game", {"idle", cpuMs}},
+                              {"qt_bench_floor", {"idle", cpuMs}});
     std::fprintf(stderr, "racing CPU...\n");
-    alternate(runs, 0, [&](bool) {
-        collect(gameRacing, runProgram("qt_bench_game", {"racing", cpuMs}));
-        collect(floorRacing, runProgram("qt_bench_floor", {"racing", cpuMs}));
-    });
+    Pairs racing = measurePairs(cpuRuns, 0, {"qt_bench_game", {"racing", cpuMs}},
+                                {"qt_bench_floor", {"racing", cpuMs}});
     std::fprintf(stderr, "race cadence...\n");
-    alternate(runs, 0, [&](bool) {
-        collect(gameCadence, runProgram("qt_bench_game", {"cadence", std::to_string(races)}));
-        collect(floorCadence,
-                runProgram("qt_bench_floor", {"cadence", std::to_string(races), floorTicks}));
-    });
+    Pairs cadence =
+        measurePairs(cadenceRuns, 0, {"qt_bench_game", {"cadence", std::to_string(races)}},
+                     {"qt_bench_floor", {"cadence", std::to_string(races), floorTicks}});
 
-    auto both = [](Samples& game, Samples& floor, const char* name) {
-        return std::pair{median(game[name]), median(floor[name])};
+    using Met = std::function<bool(double, double, double)>;
+    auto row = [](const std::string& figure, Pairs& pairs, const std::string& name,
+                  std::string target, Met met, double scale = 1) {
+        return Row{figure,
+                   pairs.gameMedian(name),
+                   pairs.floorMedian(name),
+                   pairs.ratioMedian(name),
+                   std::move(target),
+                   std::move(met),
+                   scale};
     };
-    auto row = [&](const std::string& figure, Samples& game, Samples& floor, const char* name,
-                   std::string target, std::function<bool(double, double, double)> met,
-                   double scale = 1) {
-        const auto [value, floorValue] = both(game, floor, name);
-        return Row{figure, value, floorValue, std::move(target), std::move(met), scale};
-    };
-    auto signalInRange = [](double value, double, double) {
+    const Met signalInRange = [](double value, double, double) {
         return value >= 1000 && value <= 1015;
     };
+    const Met ratioAtMost115 = [](double, double, double ratio) { return ratio <= 1.15; };
+    const Met ratioAtMost13 = [](double, double, double ratio) { return ratio <= 1.3; };
+    const Met ratioAtMost15 = [](double, double, double ratio) { return ratio <= 1.5; };
     const std::vector<Row> rows{
-        row("start signal, mean (ms)", gameCadence, floorCadence, "signal_mean_ms", "1000-1015 ms",
-            signalInRange),
-        row("start signal, longest (ms)", gameCadence, floorCadence, "signal_max_ms",
-            "1000-1015 ms", signalInRange),
-        row("race ticks per second", gameCadence, floorCadence, "ticks_per_s", "(context)", {}),
-        row("tick period, mean (ms)", gameCadence, floorCadence, "gap_mean_ms",
-            "within 1% of floor",
+        row("start signal, mean (ms)", cadence, "signal_mean_ms", "1000-1015 ms", signalInRange),
+        row("start signal, longest (ms)", cadence, "signal_max_ms", "1000-1015 ms", signalInRange),
+        row("race ticks per second", cadence, "ticks_per_s", "(context)", {}),
+        row("tick period, mean (ms)", cadence, "gap_mean_ms", "within 1% of floor",
             [](double, double, double ratio) { return std::abs(ratio - 1) <= 0.01; }),
-        row("tick gap, p50 (ms)", gameCadence, floorCadence, "gap_p50_ms", "(context)", {}),
-        row("tick gap, p99 (ms)", gameCadence, floorCadence, "gap_p99_ms", "<= floor + 1 ms",
+        row("tick gap, p50 (ms)", cadence, "gap_p50_ms", "(context)", {}),
+        row("tick gap, p99 (ms)", cadence, "gap_p99_ms", "<= floor + 1 ms",
             [](double value, double floor, double) { return value <= floor + 1; }),
-        row("tick gap, largest (ms)", gameCadence, floorCadence, "gap_max_ms", "(context)", {}),
-        row(
-            "CPU idle (ms per s)", gameIdle, floorIdle, "cpu_per_s", "ratio <= 1.15",
-            [](double, double, double ratio) { return ratio <= 1.15; }, 1000),
-        row("1 ms firings per s, idle", gameIdle, floorIdle, "events_per_s", "(context)", {}),
-        row(
-            "CPU racing (ms per s)", gameRacing, floorRacing, "cpu_per_s", "ratio <= 1.5",
-            [](double, double, double ratio) { return ratio <= 1.5; }, 1000),
-        row("start-up to first box (ms)", gameStartup, floorStartup, "startup_ms", "ratio <= 1.3",
-            [](double, double, double ratio) { return ratio <= 1.3; }),
-        row(
-            "peak resident at box (MiB)", gameStartup, floorStartup, "peak_rss_kb", "ratio <= 1.3",
-            [](double, double, double ratio) { return ratio <= 1.3; }, 1.0 / 1024),
+        row("tick gap, largest (ms)", cadence, "gap_max_ms", "(context)", {}),
+        row("CPU idle (ms per s)", idle, "cpu_per_s", "ratio <= 1.15", ratioAtMost115, 1000),
+        row("1 ms firings per s, idle", idle, "events_per_s", "(context)", {}),
+        row("CPU racing (ms per s)", racing, "cpu_per_s", "ratio <= 1.5", ratioAtMost15, 1000),
+        row("start-up to first box (ms)", startup, "startup_ms", "ratio <= 1.3", ratioAtMost13),
+        row("peak resident at box (MiB)", startup, "peak_rss_kb", "ratio <= 1.3", ratioAtMost13,
+            1.0 / 1024),
     };
 
-    std::printf("Qt front end against bare-Qt floors: medians of %d runs (start-up: %d), "
-                "%d races a cadence run, QT_QPA_PLATFORM=%s\n",
-                runs, startupRuns, races, std::getenv("QT_QPA_PLATFORM"));
+    std::printf("Qt front end against bare-Qt floors, QT_QPA_PLATFORM=%s. Medians over runs in\n"
+                "pairs (cadence %d pairs of %d races, CPU %d pairs of %s ms, start-up %d pairs);\n"
+                "ratio: the median of the ratios within each pair.\n",
+                std::getenv("QT_QPA_PLATFORM"), cadenceRuns, races, cpuRuns, cpuMs.c_str(),
+                startupRuns);
     printTable(rows);
     std::printf("whole run: %.0f s\n", millisecondsBetween(began, Clock::now()) / 1000);
     return 0;

@@ -27,15 +27,6 @@ QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Pushes `now` through `push` when it differs from what was last pushed.
-template <class T, class Push>
-void pushIfChanged(T& shown, const T& now, Push push) {
-    if (shown == now)
-        return;
-    shown = now;
-    push(now);
-}
-
 // Paints `widget` in `color` where it paints its own background; `filled` widgets
 // (labels, options, frames) also fill their whole rectangle with it.
 void setBackground(QWidget* widget, std::optional<Color> color, bool filled) {
@@ -64,9 +55,7 @@ void WidgetBuilder::place(QWidget* widget, const Control& control) {
     widget->setAccessibleName(accessibleNameOf(window_, control.Name));
     widget->setVisible(control.Visible);
     widgets_.insert(&control, widget);
-    renders_.push_back([widget, &control, shown = control.Visible]() mutable {
-        pushIfChanged(shown, control.Visible, [&](bool visible) { widget->setVisible(visible); });
-    });
+    flags_.watch(&control.Visible, [widget](bool visible) { widget->setVisible(visible); });
 }
 
 QWidget* WidgetBuilder::frame(const Frame& frame, QWidget* window) {
@@ -86,15 +75,16 @@ QWidget* WidgetBuilder::button(const CommandButton& button, QWidget* window,
                                std::function<void()> onClick) {
     auto* push = new QPushButton(toQString(button.Caption), parentFor(button, window));
     setBackground(push, button.BackColor, false);
-    if (button.HandPointer)
-        push->setCursor(handPointer());
+    if (button.HandPointer) {
+        if (!handPointer_)
+            handPointer_ = handPointer();
+        push->setCursor(*handPointer_);
+    }
     push->setEnabled(button.Enabled);
     QObject::connect(push, &QPushButton::clicked,
                      [this, onClick = std::move(onClick)] { dispatcher_.dispatch(onClick); });
     place(push, button);
-    renders_.push_back([push, &button, shown = button.Enabled]() mutable {
-        pushIfChanged(shown, button.Enabled, [&](bool enabled) { push->setEnabled(enabled); });
-    });
+    flags_.watch(&button.Enabled, [push](bool enabled) { push->setEnabled(enabled); });
     return push;
 }
 
@@ -113,23 +103,15 @@ QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window) {
         dispatcher_.dispatch([&] { box.Text = typed.toStdString(); });
     });
     place(edit, box);
-    struct Shown {
-        std::string text;
-        bool enabled, locked;
-        std::optional<Color> back;
-    };
-    renders_.push_back(
-        [edit, &box, shown = Shown{box.Text, box.Enabled, box.Locked, box.BackColor}]() mutable {
-            pushIfChanged(shown.text, box.Text, [&](const std::string& text) {
-                // Typing already shows the text; setting it again would move the cursor.
-                if (edit->text().toStdString() != text)
-                    edit->setText(toQString(text));
-            });
-            pushIfChanged(shown.enabled, box.Enabled, [&](bool on) { edit->setEnabled(on); });
-            pushIfChanged(shown.locked, box.Locked, [&](bool on) { edit->setReadOnly(on); });
-            pushIfChanged(shown.back, box.BackColor,
-                          [&](std::optional<Color> c) { setBackground(edit, c, false); });
-        });
+    texts_.watch(&box.Text, [edit](const std::string& text) {
+        // Typing already shows the text; setting it again would move the cursor.
+        if (edit->text().toStdString() != text)
+            edit->setText(toQString(text));
+    });
+    flags_.watch(&box.Enabled, [edit](bool on) { edit->setEnabled(on); });
+    flags_.watch(&box.Locked, [edit](bool on) { edit->setReadOnly(on); });
+    colors_.watch(&box.BackColor,
+                  [edit](const std::optional<Color>& color) { setBackground(edit, color, false); });
     return edit;
 }
 
@@ -144,10 +126,8 @@ QWidget* WidgetBuilder::label(const Label& label, QWidget* window) {
         text->setPalette(palette);
     }
     place(text, label);
-    renders_.push_back([text, &label, shown = label.Caption]() mutable {
-        pushIfChanged(shown, label.Caption,
-                      [&](const std::string& caption) { text->setText(toQString(caption)); });
-    });
+    texts_.watch(&label.Caption,
+                 [text](const std::string& caption) { text->setText(toQString(caption)); });
     return text;
 }
 
@@ -159,17 +139,8 @@ QWidget* WidgetBuilder::option(OptionButton& option, QWidget* window) {
     QObject::connect(radio, &QRadioButton::clicked,
                      [this, &option] { dispatcher_.dispatch([&] { option.click(); }); });
     place(radio, option);
-    struct Shown {
-        bool value, enabled;
-    };
-    renders_.push_back([radio, &option, shown = Shown{option.Value(), option.Enabled}]() mutable {
-        // Checking one option unchecks the others of its window, as in the model.
-        pushIfChanged(shown.value, option.Value(), [&](bool value) {
-            if (value)
-                radio->setChecked(true);
-        });
-        pushIfChanged(shown.enabled, option.Enabled, [&](bool on) { radio->setEnabled(on); });
-    });
+    optionValues_.push_back({&option, option.Value(), radio});
+    flags_.watch(&option.Enabled, [radio](bool on) { radio->setEnabled(on); });
     return radio;
 }
 
@@ -187,8 +158,17 @@ QWidget* WidgetBuilder::shape(const Shape& shape, QWidget* window) {
 }
 
 void WidgetBuilder::render() {
-    for (const auto& push : renders_)
-        push();
+    flags_.render();
+    texts_.render();
+    colors_.render();
+    for (OptionValue& shown : optionValues_) {
+        if (shown.shown == shown.option->Value())
+            continue;
+        shown.shown = !shown.shown;
+        // Checking one option unchecks the others of its window, as in the model.
+        if (shown.shown)
+            shown.radio->setChecked(true);
+    }
 }
 
 } // namespace tarvelon::qt

@@ -8,14 +8,20 @@
 #pragma once
 
 #include "dispatcher.h"
+#include "property_watch.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/option_group.h"
 
+#include <QCursor>
 #include <QHash>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
+
+class QRadioButton;
 
 namespace tarvelon::qt {
 
@@ -48,7 +54,17 @@ private:
     Dispatcher& dispatcher_;
     QString window_;
     QHash<const Control*, QWidget*> widgets_;
-    std::vector<std::function<void()>> renders_;
+    PropertyWatch<bool> flags_;
+    PropertyWatch<std::string> texts_;
+    PropertyWatch<std::optional<Color>> colors_;
+    // An option's `Value` is its group's selection, not a field of its own.
+    struct OptionValue {
+        const OptionButton* option;
+        bool shown;
+        QRadioButton* radio;
+    };
+    std::vector<OptionValue> optionValues_;
+    std::optional<QCursor> handPointer_; // made once, for every button that shows it
 };
 
 } // namespace tarvelon::qt
