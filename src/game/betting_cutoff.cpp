@@ -6,8 +6,12 @@
 
 namespace tarvelon {
 
+bool Main::noBetsLeft() const {
+    return StrictNumber(Command5.Tag) == 0;
+}
+
 void Main::limit_Timer() {
-    if (StrictNumber(Command5.Tag) != 0)
+    if (!noBetsLeft())
         return;
     Command5.Enabled = false;
     for (OptionButton* option : options())

@@ -193,10 +193,11 @@ void Main::click(const CommandButton& button) {
             (this->*entry.handler)();
 }
 
-void Main::fire(const Timer& firing) {
+bool Main::fire(const Timer& firing) {
     for (const TimerHandler& entry : timerHandlers)
         if (&(this->*entry.timer) == &firing)
             (this->*entry.handler)();
+    return &firing != &limit || noBetsLeft();
 }
 
 std::array<Main::CarSlot, 6> Main::slots() {

@@ -115,8 +115,10 @@ public:
 
     // Runs the handler of a click on `button`, if it has one.
     void click(const CommandButton& button);
-    // Runs the handler of a firing of `timer`.
-    void fire(const Timer& timer);
+    // Runs the handler of a firing of `timer`. Returns false when that firing cannot
+    // have changed any control, so a front end need not render after it: the cut-off
+    // tick runs a thousand times a second and writes nothing while bets are left.
+    bool fire(const Timer& timer);
 
     // Handlers.
     void Form_Load();               // places the window and greets the player, before it is shown
@@ -139,6 +141,9 @@ public:
     void ResetBoard();
 
 private:
+    // Whether both bets of the race are placed, so that betting must close.
+    bool noBetsLeft() const;
+
     // Records the stake in `Text7` as a bet in (`car`, `stake`); false when the
     // stake is refused, with nothing changed.
     bool placeBet(Label& car, TextBox& stake, bool firstBet);

@@ -8,12 +8,20 @@ void Dispatcher::addRenderer(std::function<void()> renderer) {
 }
 
 void Dispatcher::dispatch(const std::function<void()>& handler) {
+    dispatchFiring([&] {
+        handler();
+        return true;
+    });
+}
+
+void Dispatcher::dispatchFiring(const std::function<bool()>& handler) {
     if (busy_)
         return;
     busy_ = true;
-    handler();
+    const bool changed = handler();
     busy_ = false;
-    render();
+    if (changed)
+        render();
 }
 
 void Dispatcher::render() {

@@ -20,6 +20,10 @@ public:
     // handler runs is dropped.
     void dispatch(const std::function<void()>& handler);
 
+    // Runs a timer's `handler`, and renders only when it says the firing may have
+    // changed something.
+    void dispatchFiring(const std::function<bool()>& handler);
+
     // Renders now, e.g. before a message box shows what the handler has done so far.
     void render();
 
