@@ -185,6 +185,17 @@ TEST(BettingCutOff, OpensAgainAfterTheResetAndStaysOpen) {
     EXPECT_EQ(main.Command5.Tag, "2");
 }
 
+TEST(BettingCutOff, TellsTheFrontEndItChangedNothingWhileBetsAreLeft) {
+    HeadlessGame game;
+    Main& main = game.main();
+    EXPECT_FALSE(main.fire(main.limit));
+    game.bet(main.red, "10");
+    EXPECT_FALSE(main.fire(main.limit));
+    game.bet(main.blue, "10");
+    EXPECT_TRUE(main.fire(main.limit));
+    EXPECT_TRUE(main.fire(main.Timer3)) << "other timers always may change something";
+}
+
 TEST(Reset, AfterARaceWithACarChosenTheAmountBoxIsClosedAndBetsCleared) {
     HeadlessGame game;
     Main& main = game.main();

@@ -70,6 +70,22 @@ TEST_F(FullGameTest, ABetOnTheWinnerIsPaidAndTheBoardResets) {
     EXPECT_TRUE(child(window(), "Image3")->isVisible());
 }
 
+TEST_F(FullGameTest, BettingClosesOnScreenOnceBothBetsArePlaced) {
+    start();
+    for (const char* car : {"red", "green"}) {
+        click(car);
+        auto* stake = child<QLineEdit>(window(), "Text7");
+        stake->selectAll();
+        QTest::keyClicks(stake, "10");
+        click("Command5");
+    }
+    EXPECT_TRUE(waitUntil([&] { return !child(window(), "Command5")->isEnabled(); }));
+    EXPECT_FALSE(child(window(), "Text7")->isEnabled());
+    EXPECT_FALSE(child(window(), "none")->isEnabled());
+    EXPECT_TRUE(child<QRadioButton>(window(), "green")->isChecked());
+    EXPECT_EQ(text("money"), QStringLiteral("980"));
+}
+
 TEST_F(FullGameTest, ARefusedStakeIsToldAndKeptForCorrecting) {
     start();
     messages.shown.clear();
