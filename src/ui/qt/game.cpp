@@ -1,6 +1,7 @@
 // Wiring one run of the game together.
 #include "game.h"
 
+#include "pictures.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ void Game::start() {
     window_->move(screen + QPoint(toPixels(model_.Left), toPixels(model_.Top)));
     // From now on the boxes are modal to, and centred on, the game window.
     dialogs_.setParent(window_.get());
+    // The icon's three sizes are decoded here, after the greeting, not before it.
+    window_->setWindowIcon(mainWindowIcon());
     window_->show();
 }
 

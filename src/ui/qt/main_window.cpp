@@ -15,7 +15,6 @@ MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
       timers_(dispatcher) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromStdString(model.Caption));
-    setWindowIcon(mainWindowIcon());
     setFont(defaultFont());
     setFixedSize(toPixels(Main::ClientWidth), toPixels(Main::ClientHeight));
     QPalette palette = this->palette();
