@@ -10,8 +10,12 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdlib>
 #include <ostream>
 #include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,482 +23,261 @@ namespace {
 struct Pixel {
     int r = 0, g = 0, b = 0, a = 0;
     friend bool operator==(const Pixel&, const Pixel&) = default;
+    friend void PrintTo(const Pixel& p, std::ostream* out) {
+        *out << "rgba(" << p.r << ", " << p.g << ", " << p.b << ", " << p.a << ")";
+    }
+    bool opaque() const { return a != 0; }
+    bool neutral() const { return r == g && g == b; }
 };
-
-void PrintTo(const Pixel& pixel, std::ostream* out) {
-    *out << "rgba(" << pixel.r << ", " << pixel.g << ", " << pixel.b << ", " << pixel.a << ")";
-}
 
 constexpr Pixel rgb(int r, int g, int b) {
     return {r, g, b, 255};
 }
 
-constexpr Pixel black = rgb(0, 0, 0);
-constexpr Pixel white = rgb(255, 255, 255);
-constexpr Pixel asphalt = rgb(160, 160, 160);
-constexpr Pixel laneYellow = rgb(255, 255, 0);
-constexpr Pixel windscreen = rgb(255, 251, 240);
-
+constexpr Pixel black = rgb(0, 0, 0), white = rgb(255, 255, 255), asphalt = rgb(160, 160, 160),
+                laneYellow = rgb(255, 255, 0), windscreen = rgb(255, 251, 240);
 constexpr std::array<Pixel, 6> bodyColours{rgb(255, 0, 0),   rgb(0, 160, 64),  rgb(0, 0, 192),
                                            rgb(255, 128, 0), rgb(255, 255, 0), rgb(128, 0, 192)};
 
-QImage picture(const std::string& name) {
-    const QImage image(QStringLiteral(":/pictures/") + QString::fromStdString(name));
-    if (image.isNull()) {
-        ADD_FAILURE() << name << " is not among the built-in pictures";
-        return {};
+// A built-in picture, read pixel by pixel in whatever format it was stored.
+struct Picture {
+    QImage image;
+    explicit Picture(const std::string& name)
+        : image(QStringLiteral(":/pictures/") + QString::fromStdString(name) + ".png") {
+        if (image.isNull())
+            ADD_FAILURE() << name << " is not among the built-in pictures";
     }
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-std::string carName(int slot) {
-    return "car" + std::to_string(slot) + ".png";
-}
-
-Pixel at(const QImage& image, int x, int y) {
-    const QRgb value = image.pixel(x, y);
-    return {qRed(value), qGreen(value), qBlue(value), qAlpha(value)};
-}
-
-bool isOpaque(const QImage& image, int x, int y) {
-    return qAlpha(image.pixel(x, y)) != 0;
-}
-
-bool isGreenish(Pixel p) {
-    return p.g > p.r && p.g > p.b;
-}
-bool isNeutral(Pixel p) {
-    return p.r == p.g && p.g == p.b;
-}
-
-// Calls visit(x, y, pixel) for every pixel of the picture.
-template <typename Visit>
-void forEachPixel(const QImage& image, Visit visit) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            visit(x, y, at(image, x, y));
-}
-
-int countPixels(const QImage& image, Pixel colour) {
-    int count = 0;
-    forEachPixel(image, [&](int, int, Pixel p) { count += p == colour ? 1 : 0; });
-    return count;
-}
-
-// Pixels that are opaque in one picture and transparent in the other.
-int maskDifferences(const QImage& one, const QImage& other) {
-    if (one.size() != other.size())
-        return INT_MAX;
-    int count = 0;
-    forEachPixel(one, [&](int x, int y, Pixel) {
-        count += isOpaque(one, x, y) != isOpaque(other, x, y) ? 1 : 0;
-    });
-    return count;
-}
-
-struct Box {
-    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
-    friend bool operator==(const Box&, const Box&) = default;
-};
-
-void PrintTo(const Box& box, std::ostream* out) {
-    *out << "columns " << box.left << ".." << box.right << ", rows " << box.top << ".."
-         << box.bottom;
-}
-
-Box opaqueBox(const QImage& image) {
-    Box box;
-    forEachPixel(image, [&](int x, int y, Pixel p) {
-        if (p.a == 0)
-            return;
-        box.left = std::min(box.left, x);
-        box.right = std::max(box.right, x);
-        box.top = std::min(box.top, y);
-        box.bottom = std::max(box.bottom, y);
-    });
-    return box;
-}
-
-void expectTransparentCorners(const QImage& image, const std::string& name) {
-    const int right = image.width() - 1, bottom = image.height() - 1;
-    for (const auto& [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}})
-        EXPECT_EQ(at(image, x, y).a, 0) << name << " corner (" << x << ", " << y << ")";
-}
-
-// The rows of each yellow line between lanes on the track.
-constexpr std::array<int, 5> laneLineTops{41, 92, 145, 196, 250};
-constexpr int laneLineThickness = 3;
-
-bool isLaneLineRow(int y) {
-    return std::any_of(laneLineTops.begin(), laneLineTops.end(),
-                       [y](int top) { return y >= top && y < top + laneLineThickness; });
-}
-bool isStartLineColumn(int x) {
-    return x >= 50 && x <= 54;
-}
-bool isFinishColumn(int x) {
-    return x >= 516 && x <= 535;
-}
-
-// Runs of one colour along a row: [first, last] columns.
-std::vector<std::pair<int, int>> runsOf(const QImage& image, int y, Pixel colour) {
-    std::vector<std::pair<int, int>> runs;
-    for (int x = 0; x < image.width(); ++x) {
-        if (at(image, x, y) != colour)
-            continue;
-        if (!runs.empty() && runs.back().second == x - 1)
-            runs.back().second = x;
-        else
-            runs.emplace_back(x, x);
+    Pixel operator()(int x, int y) const {
+        const QRgb v = image.pixel(x, y);
+        return {qRed(v), qGreen(v), qBlue(v), qAlpha(v)};
     }
-    return runs;
-}
-
-// ---------------------------------------------------------------------------
-
-struct Expected {
-    const char* name;
-    int width, height;
-};
-
-constexpr Expected allPictures[] = {
-    {"track.png", 600, 300},      {"car1.png", 50, 34},           {"car2.png", 50, 34},
-    {"car3.png", 50, 34},         {"car4.png", 50, 34},           {"car5.png", 50, 34},
-    {"car6.png", 50, 34},         {"signal_amber.png", 32, 32},   {"signal_green.png", 32, 32},
-    {"face.png", 32, 32},         {"title1.png", 32, 32},         {"title2.png", 32, 32},
-    {"title3.png", 32, 32},       {"two_cars.png", 32, 32},       {"two_cars_16.png", 16, 16},
-    {"window_icon.png", 32, 32},  {"window_icon_64.png", 64, 64}, {"window_icon_128.png", 128, 128},
-    {"hand_pointer.png", 32, 32},
-};
-
-TEST(BuiltInPictures, AreAllPresentWithTheirSizes) {
-    for (const Expected& expected : allPictures) {
-        const QImage image = picture(expected.name);
-        EXPECT_EQ(image.width(), expected.width) << expected.name;
-        EXPECT_EQ(image.height(), expected.height) << expected.name;
+    template <typename Visit>
+    void forEach(Visit visit) const {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                visit(x, y, (*this)(x, y));
     }
-}
-
-TEST(BuiltInPictures, AreEachPixelEitherFullyOpaqueOrFullyTransparent) {
-    for (const Expected& expected : allPictures) {
-        const QImage image = picture(expected.name);
-        int blended = 0;
-        forEachPixel(image, [&](int, int, Pixel p) { blended += p.a != 0 && p.a != 255 ? 1 : 0; });
-        EXPECT_EQ(blended, 0) << expected.name << " has semi-transparent pixels";
-    }
-}
-
-// ---------------------------------------------------------------------------
-
-TEST(TrackPicture, IsOpaqueAsphaltEverywhereOutsideItsMarkings) {
-    const QImage track = picture("track.png");
-    EXPECT_FALSE(QImage(":/pictures/track.png").hasAlphaChannel());
-    int wrong = 0;
-    forEachPixel(track, [&](int x, int y, Pixel p) {
-        if (!isStartLineColumn(x) && !isFinishColumn(x) && !isLaneLineRow(y) && p != asphalt)
-            ++wrong;
-    });
-    EXPECT_EQ(wrong, 0);
-    EXPECT_EQ(at(track, 0, 0), asphalt);
-    EXPECT_EQ(at(track, 599, 299), asphalt);
-}
-
-TEST(TrackPicture, HasAWhiteStartLineFromColumn50To54OverTheFullHeight) {
-    const QImage track = picture("track.png");
-    for (int y = 0; y < track.height(); ++y)
-        for (int x = 50; x <= 54; ++x)
-            ASSERT_EQ(at(track, x, y), white) << "at (" << x << ", " << y << ")";
-    EXPECT_EQ(at(track, 49, 10), asphalt);
-    EXPECT_EQ(at(track, 55, 10), asphalt);
-}
-
-TEST(TrackPicture, HasAFinishBandOfFourChequersAcrossStartingBlackAtTheTopLeft) {
-    const QImage track = picture("track.png");
-    EXPECT_EQ(at(track, 516, 0), black);
-    EXPECT_EQ(at(track, 521, 0), white); // next square to the right
-    EXPECT_EQ(at(track, 516, 6), white); // next square down
-    EXPECT_EQ(at(track, 520, 5), black); // last pixel of the first square
-    EXPECT_EQ(at(track, 535, 299), black);
-    for (int y = 0; y < track.height(); ++y)
-        for (int x = 516; x <= 535; ++x) {
-            const bool blackSquare = ((x - 516) / 5 + y / 6) % 2 == 0;
-            ASSERT_EQ(at(track, x, y), blackSquare ? black : white)
-                << "at (" << x << ", " << y << ")";
-        }
-    EXPECT_EQ(at(track, 515, 10), asphalt);
-    EXPECT_EQ(at(track, 536, 10), asphalt);
-}
-
-TEST(TrackPicture, HasFiveLaneLinesOfEightDashesThreeRowsThick) {
-    const QImage track = picture("track.png");
-    for (const int top : laneLineTops) {
-        const auto dashes = runsOf(track, top, laneYellow);
-        ASSERT_EQ(dashes.size(), 8u) << "line at row " << top;
-        EXPECT_GE(dashes.front().first, 64) << "line at row " << top;
-        EXPECT_LE(dashes.front().first, 71) << "line at row " << top;
-        for (std::size_t i = 0; i < dashes.size(); ++i) {
-            EXPECT_EQ(dashes[i].second - dashes[i].first + 1, 28)
-                << "dash " << i << " of row " << top;
-            if (i > 0) {
-                const int spacing = dashes[i].first - dashes[i - 1].first;
-                EXPECT_GE(spacing, 50) << "dash " << i << " of row " << top;
-                EXPECT_LE(spacing, 62) << "dash " << i << " of row " << top;
-            }
-        }
-        for (int y = top; y < top + laneLineThickness; ++y)
-            for (int x = 0; x < track.width(); ++x) {
-                const bool inDash = std::any_of(dashes.begin(), dashes.end(), [x](auto dash) {
-                    return x >= dash.first && x <= dash.second;
-                });
-                if (inDash) {
-                    EXPECT_EQ(at(track, x, y), laneYellow) << "at (" << x << ", " << y << ")";
-                } else if (!isStartLineColumn(x) && !isFinishColumn(x)) {
-                    EXPECT_EQ(at(track, x, y), asphalt) << "at (" << x << ", " << y << ")";
-                }
-            }
-        EXPECT_TRUE(runsOf(track, top - 1, laneYellow).empty()) << "row above " << top;
-        EXPECT_TRUE(runsOf(track, top + laneLineThickness, laneYellow).empty())
-            << "row below line at " << top;
-    }
-}
-
-// ---------------------------------------------------------------------------
-
-TEST(CarSprites, FillExactlyColumns1To47AndRows5To24) {
-    for (int slot = 1; slot <= 6; ++slot)
-        EXPECT_EQ(opaqueBox(picture(carName(slot))), (Box{1, 5, 47, 24})) << carName(slot);
-}
-
-TEST(CarSprites, ShareOneOutlinePixelForPixel) {
-    const QImage first = picture(carName(1));
-    for (int slot = 2; slot <= 6; ++slot)
-        EXPECT_EQ(maskDifferences(first, picture(carName(slot))), 0) << carName(slot);
-}
-
-TEST(CarSprites, ShowTheirSlotsBodyColourAndDifferInNothingElse) {
-    const QImage first = picture(carName(1));
-    for (int slot = 1; slot <= 6; ++slot) {
-        const QImage car = picture(carName(slot));
-        EXPECT_GE(countPixels(car, bodyColours[slot - 1]), 100) << carName(slot);
-        // Wheels, helmet, windscreen and metal do not take the body colour, so
-        // they must be the same in every sprite.
-        int changed = 0;
-        forEachPixel(first, [&](int x, int y, Pixel p) {
-            if (p.a != 0 && (isNeutral(p) || p == windscreen) && at(car, x, y) != p)
-                ++changed;
+    // How many pixels pass test(p), or test(x, y, p) where the place matters.
+    template <typename Test>
+    int count(Test test) const {
+        int n = 0;
+        forEach([&](int x, int y, Pixel p) {
+            if constexpr (std::is_invocable_v<Test, Pixel>)
+                n += test(p) ? 1 : 0;
+            else
+                n += test(x, y, p) ? 1 : 0;
         });
-        EXPECT_EQ(changed, 0) << carName(slot);
+        return n;
+    }
+    // The smallest box around the pixels that pass `test`: left, top, right, bottom.
+    template <typename Test>
+    std::array<int, 4> box(Test test) const {
+        std::array found{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+        forEach([&](int x, int y, Pixel p) {
+            if (test(p))
+                found = {std::min(found[0], x), std::min(found[1], y), std::max(found[2], x),
+                         std::max(found[3], y)};
+        });
+        return found;
+    }
+    std::array<int, 4> opaqueBox() const {
+        return box([](Pixel p) { return p.opaque(); });
+    }
+    // Runs of one colour along a row: [first, last] columns.
+    std::vector<std::pair<int, int>> runs(int y, Pixel colour) const {
+        std::vector<std::pair<int, int>> found;
+        for (int x = 0; x < image.width(); ++x)
+            if ((*this)(x, y) == colour) {
+                if (found.empty() || found.back().second != x - 1)
+                    found.emplace_back(x, x);
+                found.back().second = x;
+            }
+        return found;
+    }
+};
+
+TEST(BuiltInPictures, HaveTheirSizesAndAreTransparentAroundTheEdgeExceptTheOpaqueTrack) {
+    const std::tuple<const char*, int, int> all[] = {
+        {"track", 600, 300},      {"car1", 50, 34},           {"car2", 50, 34},
+        {"car3", 50, 34},         {"car4", 50, 34},           {"car5", 50, 34},
+        {"car6", 50, 34},         {"signal_amber", 32, 32},   {"signal_green", 32, 32},
+        {"face", 32, 32},         {"title1", 32, 32},         {"title2", 32, 32},
+        {"title3", 32, 32},       {"two_cars", 32, 32},       {"two_cars_16", 16, 16},
+        {"window_icon", 32, 32},  {"window_icon_64", 64, 64}, {"window_icon_128", 128, 128},
+        {"hand_pointer", 32, 32},
+    };
+    for (const auto& [name, width, height] : all) {
+        SCOPED_TRACE(name);
+        const Picture picture(name);
+        const bool track = std::string(name) == "track";
+        EXPECT_EQ(std::pair(picture.image.width(), picture.image.height()),
+                  std::pair(width, height));
+        EXPECT_EQ(picture.image.hasAlphaChannel(), !track);
+        EXPECT_EQ(picture.count([](Pixel p) { return p.a != 0 && p.a != 255; }), 0);
+        for (const int x : {0, width - 1})
+            for (const int y : {0, height - 1})
+                EXPECT_EQ(picture(x, y).a, track ? 255 : 0) << "corner (" << x << ", " << y << ")";
     }
 }
 
-TEST(CarSprites, StandOnTwoBlackWheels) {
+TEST(TrackPicture, IsAsphaltWithAStartLineAChequeredFinishAndFiveDashedLaneLines) {
+    const Picture track("track");
+    constexpr std::array<int, 5> laneLineTops{41, 92, 145, 196, 250};
+    for (const int top : laneLineTops) {
+        SCOPED_TRACE("lane line at row " + std::to_string(top));
+        const auto dashes = track.runs(top, laneYellow);
+        ASSERT_EQ(dashes.size(), 8u);
+        EXPECT_TRUE(dashes[0].first >= 64 && dashes[0].first <= 71)
+            << "starts at " << dashes[0].first;
+        for (std::size_t i = 0; i < 8; ++i)
+            EXPECT_TRUE(dashes[i].second - dashes[i].first == 27 &&
+                        (i == 0 || std::abs(dashes[i].first - dashes[i - 1].first - 56) <= 6))
+                << "dash " << i << " at " << dashes[i].first << ".." << dashes[i].second;
+    }
+    // With the dashes measured on each line's top row, every pixel is known.
+    const auto expected = [&](int x, int y) {
+        if (x >= 50 && x <= 54)
+            return white;
+        if (x >= 516 && x <= 535) // 5 x 6 chequers, black at the top left
+            return ((x - 516) / 5 + y / 6) % 2 == 0 ? black : white;
+        for (const int top : laneLineTops)
+            if (y >= top && y < top + 3 && track(x, top) == laneYellow)
+                return laneYellow;
+        return asphalt;
+    };
+    EXPECT_EQ(track.count([&](int x, int y, Pixel p) { return p != expected(x, y); }), 0)
+        << "pixels off the asphalt and markings";
+}
+
+TEST(CarSprites, ShareOneOutlineOnTwoBlackWheelsUnderALeaningWindscreenInTheirSlotsColour) {
+    const Picture first("car1");
     for (int slot = 1; slot <= 6; ++slot) {
-        const QImage car = picture(carName(slot));
+        SCOPED_TRACE("car" + std::to_string(slot));
+        const Picture car("car" + std::to_string(slot));
+        EXPECT_EQ(car.opaqueBox(), (std::array{1, 5, 47, 24})) << "columns 1 to 47, rows 5 to 24";
+        EXPECT_GE(car.count([&](Pixel p) { return p == bodyColours[slot - 1]; }), 100);
+        // Wheels, helmet and windscreen do not take the body colour, so they
+        // are the same in every sprite, as is the outline.
+        EXPECT_EQ(car.count([&](int x, int y, Pixel p) {
+            const Pixel q = first(x, y);
+            return p.opaque() != q.opaque() ||
+                   (q.opaque() && (q.neutral() || q == windscreen) && p != q);
+        }),
+                  0);
         // Both wheels reach the ground row, one in each half of the car.
-        const auto ground = runsOf(car, 24, black);
-        ASSERT_EQ(ground.size(), 2u) << carName(slot);
-        EXPECT_LT(ground[0].second, 24) << carName(slot);
-        EXPECT_GT(ground[1].first, 24) << carName(slot);
-    }
-}
-
-TEST(CarSprites, HaveAThinOffWhiteWindscreenLeaningBackFromTheFront) {
-    for (int slot = 1; slot <= 6; ++slot) {
-        const QImage car = picture(carName(slot));
+        const auto ground = car.runs(24, black);
+        ASSERT_EQ(ground.size(), 2u);
+        EXPECT_TRUE(ground[0].second < 24 && ground[1].first > 24);
+        // Facing right, a windscreen leaning back has its top further left.
         int rows = 0, widest = 0, topX = -1, bottomX = -1;
-        for (int y = 0; y < car.height(); ++y) {
-            const auto runs = runsOf(car, y, windscreen);
-            if (runs.empty())
-                continue;
-            if (rows++ == 0)
-                topX = runs.front().first;
-            bottomX = runs.back().second;
-            for (const auto& [first, last] : runs)
-                widest = std::max(widest, last - first + 1);
-        }
-        EXPECT_GE(rows, 3) << carName(slot) << " has no windscreen to speak of";
-        EXPECT_LE(widest, 2) << carName(slot) << " has a thick windscreen";
-        // The car faces right, so a windscreen leaning back has its top further left.
-        EXPECT_LT(topX, bottomX) << carName(slot);
+        for (int y = 0; y < 34; ++y)
+            if (const auto runs = car.runs(y, windscreen); !runs.empty()) {
+                topX = rows++ == 0 ? runs.front().first : topX;
+                bottomX = runs.back().second;
+                for (const auto& [from, to] : runs)
+                    widest = std::max(widest, to - from + 1);
+            }
+        EXPECT_GE(rows, 3) << "no windscreen to speak of";
+        EXPECT_LE(widest, 2) << "a thick windscreen";
+        EXPECT_LT(topX, bottomX);
     }
 }
 
-// ---------------------------------------------------------------------------
-
-TEST(SignalPictures, ShareOneOutlineWithATransparentSurround) {
-    const QImage amber = picture("signal_amber.png");
-    const QImage green = picture("signal_green.png");
-    EXPECT_EQ(maskDifferences(amber, green), 0);
-    expectTransparentCorners(amber, "signal_amber.png");
-    expectTransparentCorners(green, "signal_green.png");
-}
-
-TEST(SignalPictures, LightTheMiddleLampAmberOrTheBottomLampGreenUnderADarkRedTop) {
-    const QImage amber = picture("signal_amber.png");
-    const QImage green = picture("signal_green.png");
+TEST(SignalPictures, ShareOneOutlineAndLightTheMiddleLampAmberOrTheBottomGreenUnderADarkRed) {
+    const Picture amber("signal_amber"), green("signal_green");
     // Where the two differ, one picture is brighter: those pixels are its lit
-    // lamp, in the lamp's colour apart from a white glint or two.
-    long amberRows = 0, greenRows = 0;
-    int amberLit = 0, greenLit = 0, amberTop = INT_MAX, greenTop = INT_MAX;
-    int amberColoured = 0, greenColoured = 0;
-    forEachPixel(amber, [&](int x, int y, Pixel a) {
-        const Pixel g = at(green, x, y);
-        if (a == g)
-            return;
-        if (a.r + a.g + a.b > g.r + g.g + g.b) {
-            EXPECT_TRUE(a.r >= a.g && a.g >= a.b)
-                << "amber lamp pixel at (" << x << ", " << y << ")";
-            amberColoured += a.r > a.b + 100 ? 1 : 0;
-            ++amberLit;
-            amberRows += y;
-            amberTop = std::min(amberTop, y);
-        } else {
-            EXPECT_TRUE(g.g >= g.r && g.g >= g.b)
-                << "green lamp pixel at (" << x << ", " << y << ")";
-            greenColoured += g.g > g.r + 100 ? 1 : 0;
-            ++greenLit;
-            greenRows += y;
-            greenTop = std::min(greenTop, y);
-        }
-    });
-    ASSERT_GT(amberLit, 10);
-    ASSERT_GT(greenLit, 10);
-    EXPECT_GT(amberColoured, amberLit / 2);
-    EXPECT_GT(greenColoured, greenLit / 2);
-    EXPECT_LT(amberRows / amberLit, greenRows / greenLit) << "the amber lamp sits above the green";
-
-    // The top lamp is the same dull red in both, above the lamps that change.
-    int redTop = INT_MAX, brightestRed = 0;
-    forEachPixel(amber, [&](int x, int y, Pixel p) {
-        if (p.a != 0 && p.r > p.g + 40 && p.r > p.b + 40 && p == at(green, x, y)) {
+    // lamp, in the lamp's colour apart from a white glint or two. The top lamp
+    // is the same dull red in both.
+    std::array<int, 2> lit{}, coloured{}, top{INT_MAX, INT_MAX}; // amber, green
+    int outline = 0, redTop = INT_MAX, brightestRed = 0;
+    amber.forEach([&](int x, int y, Pixel a) {
+        const Pixel g = green(x, y);
+        outline += a.opaque() != g.opaque() ? 1 : 0;
+        if (a == g && a.r > a.g + 40 && a.r > a.b + 40) {
             redTop = std::min(redTop, y);
-            brightestRed = std::max(brightestRed, p.r);
+            brightestRed = std::max(brightestRed, a.r);
+        } else if (a != g) {
+            const bool isAmber = a.r + a.g + a.b > g.r + g.g + g.b;
+            const Pixel p = isAmber ? a : g;
+            const int lamp = isAmber ? 0 : 1;
+            EXPECT_TRUE(isAmber ? p.r >= p.g && p.g >= p.b : p.g >= p.r && p.g >= p.b)
+                << (isAmber ? "amber" : "green") << " lamp at (" << x << ", " << y << ")";
+            coloured[lamp] += (isAmber ? p.r > p.b + 100 : p.g > p.r + 100) ? 1 : 0;
+            ++lit[lamp];
+            top[lamp] = std::min(top[lamp], y);
         }
     });
-    EXPECT_LT(redTop, amberTop);
-    EXPECT_LT(amberTop, greenTop);
+    EXPECT_EQ(outline, 0) << "pixels inside one outline only";
+    for (const int lamp : {0, 1})
+        EXPECT_GT(coloured[lamp], std::max(10, lit[lamp] / 2)) << "lamp " << lamp;
+    EXPECT_TRUE(redTop < top[0] && top[0] < top[1]) << "tops of red, amber and green lamp";
     EXPECT_LT(brightestRed, 200) << "the red lamp is lit";
 }
 
 TEST(FacePicture, ShowsAroundTheSignalOnBothSides) {
-    const QImage face = picture("face.png");
-    const QImage signal = picture("signal_amber.png");
-    expectTransparentCorners(face, "face.png");
-    const Box light = opaqueBox(signal);
-    int leftOfLight = 0, rightOfLight = 0;
-    forEachPixel(face, [&](int x, int, Pixel p) {
-        if (p.a != 0 && x < light.left)
-            ++leftOfLight;
-        if (p.a != 0 && x > light.right)
-            ++rightOfLight;
-    });
-    EXPECT_GT(leftOfLight, 20);
-    EXPECT_GT(rightOfLight, 20);
+    const Picture face("face");
+    const std::array light = Picture("signal_amber").opaqueBox();
+    EXPECT_GT(face.count([&](int x, int, Pixel p) { return p.opaque() && x < light[0]; }), 20);
+    EXPECT_GT(face.count([&](int x, int, Pixel p) { return p.opaque() && x > light[2]; }), 20);
 }
 
-// ---------------------------------------------------------------------------
-
-TEST(TitleLettering, KeepsTheFirstLineInTheTopTwelveRowsAndTheSecondInTheTopNine) {
-    for (const auto& [name, rows] :
-         {std::pair{"title1.png", 12}, {"title2.png", 12}, {"title3.png", 9}}) {
-        const Box letters = opaqueBox(picture(name));
-        EXPECT_LE(letters.bottom, rows - 1) << name;
-        EXPECT_GE(letters.right - letters.left, 10) << name << " holds hardly any letters";
+TEST(TitleLettering, IsGreenInTheTopTwelveRowsThenNineAndRunsOnAcrossTheFirstLinesTwoPieces) {
+    for (const auto& [name, rows] : {std::pair{"title1", 12}, {"title2", 12}, {"title3", 9}}) {
+        SCOPED_TRACE(name);
+        const Picture title(name);
+        const auto [left, top, right, bottom] = title.opaqueBox();
+        EXPECT_LE(bottom, rows - 1);
+        EXPECT_GE(right - left, 10) << "hardly any letters";
+        EXPECT_EQ(title.count([](Pixel p) { return p.opaque() && (p.g <= p.r || p.g <= p.b); }), 0)
+            << "pixels that are not green";
     }
-    EXPECT_EQ(opaqueBox(picture("title1.png")).bottom, opaqueBox(picture("title2.png")).bottom)
-        << "the first line's two pieces share a baseline";
-}
-
-TEST(TitleLettering, IsGreenOnTransparent) {
-    for (const char* name : {"title1.png", "title2.png", "title3.png"}) {
-        const QImage title = picture(name);
-        int notGreen = 0;
-        forEachPixel(title,
-                     [&](int, int, Pixel p) { notGreen += p.a != 0 && !isGreenish(p) ? 1 : 0; });
-        EXPECT_EQ(notGreen, 0) << name;
-        expectTransparentCorners(title, name);
-    }
-}
-
-TEST(TitleLettering, RunsOnAcrossTheTwoColumnsWhereTheFirstLinesPiecesOverlap) {
+    const Picture first("title1"), second("title2");
+    EXPECT_EQ(first.opaqueBox()[3], second.opaqueBox()[3]) << "the pieces share a baseline";
     // The pieces sit 30 pixels apart, so the first's last two columns lie
     // under the second's first two; equal there, the line reads the same
     // whichever piece is in front.
-    const QImage first = picture("title1.png");
-    const QImage second = picture("title2.png");
     for (int y = 0; y < 32; ++y)
-        for (int column = 0; column < 2; ++column)
-            EXPECT_EQ(at(first, 30 + column, y), at(second, column, y)) << "row " << y;
+        for (int x = 0; x < 2; ++x)
+            EXPECT_EQ(first(30 + x, y), second(x, y)) << "row " << y;
 }
-
-// ---------------------------------------------------------------------------
 
 TEST(TwoCarsPicture, ShowsTheGreenCarBelowTheRedOneEachWithAGreyShadow) {
-    for (const char* name : {"two_cars.png", "two_cars_16.png"}) {
-        const QImage image = picture(name);
-        expectTransparentCorners(image, name);
-        long redRows = 0, greenRows = 0;
-        int red = 0, green = 0, grey = 0;
-        forEachPixel(image, [&](int, int y, Pixel p) {
-            if (p == bodyColours[0]) {
-                ++red;
-                redRows += y;
-            } else if (p == bodyColours[1]) {
-                ++green;
-                greenRows += y;
-            } else if (p.a != 0 && isNeutral(p) && p.r >= 96 && p.r <= 176) {
-                ++grey;
-            }
-        });
-        ASSERT_GT(red, 0) << name;
-        ASSERT_GT(green, 0) << name;
-        EXPECT_LT(redRows / red, greenRows / green) << name;
-        EXPECT_GT(grey, 10) << name;
+    for (const char* name : {"two_cars", "two_cars_16"}) {
+        SCOPED_TRACE(name);
+        const Picture picture(name);
+        const auto red = picture.box([](Pixel p) { return p == bodyColours[0]; });
+        const auto green = picture.box([](Pixel p) { return p == bodyColours[1]; });
+        EXPECT_TRUE(red[1] < green[1] && red[3] < green[3]) << "rows of the red and green cars";
+        EXPECT_GT(picture.count(
+                      [](Pixel p) { return p.opaque() && p.neutral() && p.r >= 96 && p.r <= 176; }),
+                  10)
+            << "grey shadow pixels";
     }
 }
 
-TEST(WindowIcon, IsAFaceWithATransparentSurroundScaledByWholePixels) {
-    const QImage icon = picture("window_icon.png");
-    expectTransparentCorners(icon, "window_icon.png");
-    EXPECT_GT(opaqueBox(icon).right - opaqueBox(icon).left, 20);
-    for (const auto& [name, factor] :
-         {std::pair{"window_icon_64.png", 2}, {"window_icon_128.png", 4}}) {
-        const QImage big = picture(name);
+TEST(WindowIcon, IsAFaceScaledUpByWholePixels) {
+    const Picture icon("window_icon");
+    EXPECT_GT(icon.opaqueBox()[2] - icon.opaqueBox()[0], 20) << "hardly any face";
+    for (const auto& [name, factor] : {std::pair{"window_icon_64", 2}, {"window_icon_128", 4}}) {
+        SCOPED_TRACE(name);
         const int scale = factor; // a lambda may not capture a structured binding in C++20
-        int wrong = 0;
-        forEachPixel(big, [&](int x, int y, Pixel p) {
-            wrong += p != at(icon, x / scale, y / scale) ? 1 : 0;
-        });
-        EXPECT_EQ(wrong, 0) << name;
+        EXPECT_EQ(Picture(name).count(
+                      [&](int x, int y, Pixel p) { return p != icon(x / scale, y / scale); }),
+                  0);
     }
 }
 
-TEST(HandPointer, IsWhiteWithABlackOutlineOnTransparency) {
-    const QImage hand = picture("hand_pointer.png");
-    int others = 0, whites = 0, blacks = 0;
-    forEachPixel(hand, [&](int, int, Pixel p) {
-        if (p == white)
-            ++whites;
-        else if (p == black)
-            ++blacks;
-        else if (p.a != 0)
-            ++others;
-    });
-    EXPECT_EQ(others, 0);
-    EXPECT_GT(whites, 50);
-    EXPECT_GT(blacks, 30);
-}
-
-TEST(HandPointer, HasItsHotSpotOnTheFingertipOutlineAt5And0) {
-    const QImage hand = picture("hand_pointer.png");
-    EXPECT_EQ(at(hand, 5, 0), black);
-    EXPECT_EQ(at(hand, 5, 1), white) << "the finger under the tip";
-    // Nothing else reaches the top row away from the tip.
-    for (int x = 0; x < hand.width(); ++x) {
-        if (x < 4 || x > 6) {
-            EXPECT_EQ(at(hand, x, 0).a, 0) << "column " << x;
-        }
-    }
+TEST(HandPointer, IsWhiteWithABlackOutlineAndItsHotSpotOnTheFingertipAt5And0) {
+    const Picture hand("hand_pointer");
+    EXPECT_EQ(hand.count([](Pixel p) { return p.opaque() && p != white && p != black; }), 0);
+    EXPECT_GT(hand.count([](Pixel p) { return p == white; }), 50);
+    EXPECT_GT(hand.count([](Pixel p) { return p == black; }), 30);
+    EXPECT_EQ(hand(5, 0), black);
+    EXPECT_EQ(hand(5, 1), white) << "the finger under the tip";
+    EXPECT_EQ(
+        hand.count([](int x, int y, Pixel p) { return y == 0 && (x < 4 || x > 6) && p.opaque(); }),
+        0)
+        << "the top row away from the tip";
 }
 
 } // namespace
