@@ -27,8 +27,6 @@ public:
     // Renders now, e.g. before a message box shows what the handler has done so far.
     void render();
 
-    bool busy() const { return busy_; }
-
 private:
     std::vector<std::function<void()>> renderers_;
     bool busy_ = false;

@@ -43,13 +43,17 @@ void TrackView::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setClipRegion(event->region());
 
-    // A thin sunken border: dark above and left, light below and right.
+    // A thin sunken border, dark above and left, light below and right, painted only
+    // when the dirty region reaches it: a moving car repaints inside the picture.
+    const int border = track_.Border ? borderWidth : 0;
     const QRect outer = rect();
-    painter.fillRect(outer, QColor(255, 255, 255));
-    painter.fillRect(outer.adjusted(0, 0, -1, -1), QColor(128, 128, 128));
-    painter.fillRect(outer.adjusted(1, 1, -1, -1), QColor(192, 192, 192));
-    painter.fillRect(outer.adjusted(1, 1, -2, -2), QColor(0, 0, 0));
-    painter.drawImage(QPoint(borderWidth, borderWidth), picture(track_.Picture));
+    if (!outer.adjusted(border, border, -border, -border).contains(event->rect())) {
+        painter.fillRect(outer, QColor(255, 255, 255));
+        painter.fillRect(outer.adjusted(0, 0, -1, -1), QColor(128, 128, 128));
+        painter.fillRect(outer.adjusted(1, 1, -1, -1), QColor(192, 192, 192));
+        painter.fillRect(outer.adjusted(1, 1, -2, -2), QColor(0, 0, 0));
+    }
+    painter.drawImage(QPoint(border, border), picture(track_.Picture));
 
     for (int slot = 0; slot < 6; ++slot)
         if (cars_[slot]->Visible)
