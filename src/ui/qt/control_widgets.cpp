@@ -29,14 +29,18 @@ QString toQString(const std::string& text) {
 
 // Paints `widget` in `color` where it paints its own background; `filled` widgets
 // (labels, options, frames) also fill their whole rectangle with it.
-void setBackground(QWidget* widget, std::optional<Color> color, bool filled) {
-    if (!color)
-        return;
+void setBackground(QWidget* widget, QColor color, bool filled) {
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), toQColor(*color));
-    palette.setColor(QPalette::Window, toQColor(*color));
+    palette.setColor(widget->backgroundRole(), color);
+    palette.setColor(QPalette::Window, color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(filled);
+}
+
+// The same for a control's own colour; none leaves the toolkit's.
+void setBackground(QWidget* widget, std::optional<Color> color, bool filled) {
+    if (color)
+        setBackground(widget, toQColor(*color), filled);
 }
 
 Qt::Alignment toQt(Alignment align) {
@@ -61,11 +65,9 @@ void WidgetBuilder::place(QWidget* widget, const Control& control) {
 QWidget* WidgetBuilder::frame(const Frame& frame, QWidget* window) {
     auto* box = new FrameWidget(toQString(frame.Caption), parentFor(frame, window));
     // A frame without a colour of its own has the toolkit's, not its window's.
-    const QColor standard = QApplication::palette().color(QPalette::Window);
     setBackground(box,
-                  frame.BackColor.value_or(Color{static_cast<std::uint8_t>(standard.red()),
-                                                 static_cast<std::uint8_t>(standard.green()),
-                                                 static_cast<std::uint8_t>(standard.blue())}),
+                  frame.BackColor ? toQColor(*frame.BackColor)
+                                  : QApplication::palette().color(QPalette::Window),
                   true);
     place(box, frame);
     return box;
