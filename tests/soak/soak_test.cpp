@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tarvelon {
 namespace {
@@ -30,73 +30,31 @@ struct PlayedGame {
 
     DirectGame game;
     BankrollLedger ledger;
+    StandingsWatch standings;
     int races = 0;
-    std::array<double, 6> wins{};
 };
-
-// Checks the standings after a race and returns the slot whose win count went up, or 0.
-int checkStandingsAndFindWinner(PlayedGame& played) {
-    Status* status = played.game.shell.existingStatus();
-    if (status == nullptr) {
-        ADD_FAILURE() << "the race result did not make the standings window";
-        return 0;
-    }
-    int winner = 0;
-    double winSum = 0, lossSum = 0;
-    for (int slot = 1; slot <= 6; ++slot) {
-        const std::optional<double> wins =
-            StrictNumber(status->tally(slot, Status::Column::Wins).Caption);
-        const std::optional<double> losses =
-            StrictNumber(status->tally(slot, Status::Column::Losses).Caption);
-        if (!wins || !losses) {
-            ADD_FAILURE() << "slot " << slot << " has a tally that is not a number";
-            return 0;
-        }
-        EXPECT_EQ(*wins + *losses, played.races) << "slot " << slot;
-        winSum += *wins;
-        lossSum += *losses;
-        if (*wins == played.wins[slot - 1] + 1 && winner == 0)
-            winner = slot;
-        played.wins[slot - 1] = *wins;
-    }
-    EXPECT_EQ(winSum, played.races);
-    EXPECT_EQ(lossSum, 5.0 * played.races);
-    EXPECT_NE(winner, 0) << "no car's win count went up";
-    return winner;
-}
 
 // Compares the messages of the race result with the bets on the winner, first bet first, and
 // the game-over line when the money is spent; credits the announced payouts to the ledger.
 // Returns whether the game is over.
-bool settleRace(PlayedGame& played, const std::vector<PlacedBet>& bets, int winner) {
+bool settleRace(PlayedGame& played, const std::vector<PlacedBet>& bets) {
     Main& main = played.game.main();
-    const std::string& winnerName = main.slots()[static_cast<std::size_t>(winner - 1)].name.Text;
-    std::vector<std::string> expected;
-    for (const PlacedBet& bet : bets)
-        if (bet.car == winnerName)
-            expected.push_back(std::string(winMessagePrefix) + NumberText(2 * bet.amount));
-
-    const std::vector<MessageRecorder::Shown>& shown = played.game.messages.shown;
-    std::size_t next = 0;
-    for (; next < shown.size(); ++next) {
-        const std::optional<double> payout = announcedPayout(shown[next].text);
-        if (!payout)
-            break;
-        played.ledger.credit(*payout);
-    }
+    std::vector<MessageRecorder::Shown>& shown = played.game.messages.shown;
     std::vector<std::string> paid;
-    for (std::size_t i = 0; i < next; ++i)
-        paid.push_back(shown[i].text);
-    EXPECT_EQ(paid, expected);
+    while (paid.size() < shown.size() && announcedPayout(shown[paid.size()].text)) {
+        paid.push_back(shown[paid.size()].text);
+        played.ledger.credit(*announcedPayout(paid.back()));
+    }
+    EXPECT_EQ(paid, payoutMessages(bets, main.slots()[played.standings.winner() - 1].name.Text));
 
     const bool over = played.ledger.value() <= 0;
-    EXPECT_EQ(shown.size() - next, over ? 1u : 0u) << "messages after the payouts";
-    if (next < shown.size()) {
-        EXPECT_EQ(shown[next].text, gameOverMessage);
+    EXPECT_EQ(shown.size() - paid.size(), over ? 1u : 0u) << "messages after the payouts";
+    if (paid.size() < shown.size()) {
+        EXPECT_EQ(shown[paid.size()].text, gameOverMessage);
     }
     EXPECT_EQ(main.money.Text, played.ledger.text());
     EXPECT_EQ(main.timer.Enabled, over) << "the quit timer runs only after game over";
-    played.game.messages.shown.clear();
+    shown.clear();
     return over;
 }
 
@@ -120,8 +78,11 @@ TEST(Soak, AHundredThousandRacesKeepTheStandingsAndTheBankrollInOrder) {
 
         ASSERT_GT(runRace(main), 0) << "race " << race;
         ++played->races;
-        const int winner = checkStandingsAndFindWinner(*played);
-        if (winner == 0 || !settleRace(*played, bets, winner))
+        Status* status = played->game.shell.existingStatus();
+        ASSERT_NE(status, nullptr) << "the race result did not make the standings window";
+        ASSERT_EQ(played->standings.check(*status, played->races), "") << "race " << race;
+        ASSERT_NE(played->standings.winner(), 0) << "no car's win count went up in race " << race;
+        if (!settleRace(*played, bets))
             continue;
 
         main.timer_Timer();

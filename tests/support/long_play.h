@@ -1,7 +1,7 @@
 // Helpers for playing many races headless: a game window with recording services, a race
-// driven straight through its handlers, a player who places random bets, and a ledger that
-// replays what the bankroll should hold. The soak test, the random play test and the
-// benchmarks share them.
+// driven straight through its handlers, a player who places random bets, a ledger that replays
+// what the bankroll should hold, and the checks of payouts and standings. The soak test, the
+// random play test and the benchmarks share them.
 #pragma once
 
 #include "game/numbers.h"
@@ -11,6 +11,7 @@
 #include "ui/toolkit/random_source.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -100,6 +101,51 @@ struct PlacedBet {
     std::string car;
     std::string stake; // as typed
     double amount = 0;
+};
+
+// The messages that pay the bets on the car named `winner`: twice the stake each, first bet first.
+inline std::vector<std::string> payoutMessages(const std::vector<PlacedBet>& bets,
+                                               const std::string& winner) {
+    std::vector<std::string> messages;
+    for (const PlacedBet& bet : bets)
+        if (bet.car == winner)
+            messages.push_back(std::string(winMessagePrefix) + NumberText(2 * bet.amount));
+    return messages;
+}
+
+// The standings window over a long game: each car's wins and losses add up to the races run, with
+// one win and five losses a race.
+class StandingsWatch {
+public:
+    // What is wrong with the tallies after `races` races, or an empty text; notes the car whose
+    // win count went up by one since the last check.
+    std::string check(Status& status, int races) {
+        const std::string after = " after " + std::to_string(races) + " races";
+        double winSum = 0, lossSum = 0;
+        winner_ = 0;
+        for (int slot = 1; slot <= 6; ++slot) {
+            const std::string& won = status.tally(slot, Status::Column::Wins).Caption;
+            const std::string& lost = status.tally(slot, Status::Column::Losses).Caption;
+            const std::optional<double> wins = StrictNumber(won), losses = StrictNumber(lost);
+            if (!wins || !losses || *wins + *losses != races)
+                return "slot " + std::to_string(slot) + " shows " + won + " and " + lost + after;
+            if (*wins == wins_[slot - 1] + 1)
+                winner_ = slot;
+            wins_[slot - 1] = *wins;
+            winSum += *wins;
+            lossSum += *losses;
+        }
+        if (winSum != races || lossSum != 5.0 * races)
+            return NumberText(winSum) + " wins and " + NumberText(lossSum) + " losses" + after;
+        return {};
+    }
+
+    // The slot whose win count went up at the last check, or 0.
+    int winner() const { return winner_; }
+
+private:
+    std::array<double, 6> wins_{};
+    int winner_ = 0;
 };
 
 // The car caption a bet on the currently chosen option is recorded with.
