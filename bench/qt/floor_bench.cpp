@@ -157,8 +157,7 @@ int racing(int milliseconds) {
 } // namespace tarvelon::bench
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tarvelon::bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 

@@ -8,6 +8,8 @@
 //   qt_bench_game racing <ms>        CPU per second with races back to back
 #include "qt_support.h"
 
+#include "ui/qt/application.h"
+
 #include "ui/qt/game.h"
 #include "ui/toolkit/message_recorder.h"
 
@@ -143,12 +145,10 @@ int racing(int milliseconds) {
 } // namespace tarvelon::bench
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tarvelon::bench::useOffscreenUnlessSet();
     // As the program starts itself.
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarvelon 2000"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    tarvelon::qt::configureApplication();
 
     const std::string mode = argc > 1 ? argv[1] : "";
     const int amount = argc > 2 ? std::atoi(argv[2]) : 0;

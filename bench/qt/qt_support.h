@@ -19,6 +19,12 @@ namespace tarvelon::bench {
 // the time the expose event arrived (not the time the wait noticed it, which
 // would add the polling interval of QTest::qWaitForWindowExposed). Nullopt when
 // it is not exposed within ten seconds.
+// Benchmarks run offscreen unless told otherwise; call before the application is made.
+inline void useOffscreenUnlessSet() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 inline std::optional<Clock::time_point> showAndWaitExposed(QWidget& widget) {
     class ExposeWatcher : public QObject {
     public:

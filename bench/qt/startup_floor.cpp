@@ -7,8 +7,7 @@
 
 int main(int argc, char* argv[]) {
     using namespace tarvelon::bench;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tarvelon::bench::useOffscreenUnlessSet();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
 

@@ -5,6 +5,8 @@
 // peak resident memory at that moment.
 #include "qt_support.h"
 
+#include "ui/qt/application.h"
+
 #include "ui/qt/game.h"
 
 #include <QApplication>
@@ -40,13 +42,10 @@ public:
 } // namespace tarvelon::bench
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    tarvelon::bench::useOffscreenUnlessSet();
     // From here on, what the program's own main does.
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarvelon 2000"));
-    QApplication::setDesktopFileName(QStringLiteral("tarvelon2000"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    tarvelon::qt::configureApplication();
 
     tarvelon::bench::FirstBoxProbe probe;
     tarvelon::qt::Game game(&probe);
