@@ -1,5 +1,10 @@
-// Accessible names: what each box holds, said plainly, since the layout's own
+// Accessible names: what each control is, said plainly, since the layout's own
 // names ("Text10") mean nothing to a player.
+//
+// A text box is read through its text interface, so its name says what it holds.
+// A label has no text interface for a screen reader: its name is all a reader
+// gets, so a label's name is a pattern in which "%1" stands for its caption;
+// a label that is not listed is named by its caption alone.
 #include "accessible_names.h"
 
 #include <QHash>
@@ -8,26 +13,12 @@ namespace tarvelon::qt {
 
 QString accessibleNameOf(const QString& window, const std::string& name) {
     static const QHash<QString, QString> status{
-        {"Label19", "Wins"},
-        {"Label20", "Loses"},
-        {"Label1", "Red Ryder"},
-        {"Label2", "Green Apple"},
-        {"Label3", "Blueberry"},
-        {"Label4", "Orange Tiger"},
-        {"Label5", "Yellow Moon"},
-        {"Label6", "Purple Powder"},
-        {"Label7", "Red Ryder wins"},
-        {"Label8", "Red Ryder losses"},
-        {"Label9", "Green Apple wins"},
-        {"Label10", "Green Apple losses"},
-        {"Label11", "Blueberry wins"},
-        {"Label12", "Blueberry losses"},
-        {"Label13", "Orange Tiger wins"},
-        {"Label14", "Orange Tiger losses"},
-        {"Label15", "Yellow Moon wins"},
-        {"Label16", "Yellow Moon losses"},
-        {"Label17", "Purple Powder wins"},
-        {"Label18", "Purple Powder losses"},
+        {"Label7", "Red Ryder, wins: %1"},      {"Label8", "Red Ryder, losses: %1"},
+        {"Label9", "Green Apple, wins: %1"},    {"Label10", "Green Apple, losses: %1"},
+        {"Label11", "Blueberry, wins: %1"},     {"Label12", "Blueberry, losses: %1"},
+        {"Label13", "Orange Tiger, wins: %1"},  {"Label14", "Orange Tiger, losses: %1"},
+        {"Label15", "Yellow Moon, wins: %1"},   {"Label16", "Yellow Moon, losses: %1"},
+        {"Label17", "Purple Powder, wins: %1"}, {"Label18", "Purple Powder, losses: %1"},
         {"Command1", "OK: hide the standings"},
     };
     static const QHash<QString, QString> main{
@@ -40,9 +31,9 @@ QString accessibleNameOf(const QString& window, const std::string& name) {
         {"Text5", "Name of car 5, yellow"},
         {"Text6", "Name of car 6, purple"},
         {"Frame1", "Race Controls"},
-        {"Image10", "Start signal, amber light"},
-        {"Image3", "Start signal, waiting face"},
-        {"Image5", "Start signal, green light"},
+        {"Image10", "Start signal: amber light"},
+        {"Image3", "Start signal: waiting"},
+        {"Image5", "Start signal: green light, go"},
         {"Command1", "GO! Start the race"},
         {"Frame3", "Bet"},
         {"Text7", "Stake to bet, in dollars"},
@@ -61,18 +52,15 @@ QString accessibleNameOf(const QString& window, const std::string& name) {
         {"Frame5", "Current Bid, first bet"},
         {"Text11", "Dollars"},
         {"Text10", "Stake of the first bet, in dollars"},
-        {"Bet", "Car of the first bet"},
+        {"Bet", "First bet: %1"},
         {"Frame6", "Current Bid, second bet"},
         {"Text12", "Dollars"},
         {"Text13", "Stake of the second bet, in dollars"},
-        {"bet2", "Car of the second bet"},
+        {"bet2", "Second bet: %1"},
         {"Frame4", "Title"},
-        {"Shape1", "Title panel"},
-        {"Image4", "Title lettering"},
-        {"Image7", "Title lettering"},
-        {"Image8", "Title lettering"},
-        {"Label3", "2000"},
-        {"Image9", "Two racing cars"},
+        // The lettering pictures, the panel and the two cars say nothing a player
+        // needs: the year label says the whole title.
+        {"Label3", "Tarvelon %1"},
         {"Command4", "About"},
         {"Command3", "Exit"},
     };

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <optional>
 
 namespace tarvelon::qt {
@@ -82,6 +83,8 @@ QWidget* WidgetBuilder::button(const CommandButton& button, QWidget* window,
             handPointer_ = handPointer();
         push->setCursor(*handPointer_);
     }
+    // Return presses a focused button as Space does, in every window, not only in dialogs.
+    push->setAutoDefault(true);
     push->setEnabled(button.Enabled);
     QObject::connect(push, &QPushButton::clicked,
                      [this, onClick = std::move(onClick)] { dispatcher_.dispatch(onClick); });
@@ -128,8 +131,15 @@ QWidget* WidgetBuilder::label(const Label& label, QWidget* window) {
         text->setPalette(palette);
     }
     place(text, label);
-    texts_.watch(&label.Caption,
-                 [text](const std::string& caption) { text->setText(toQString(caption)); });
+    // A reader hears a label only through its name, so the name follows the caption.
+    const QString pattern =
+        text->accessibleName().isEmpty() ? QStringLiteral("%1") : text->accessibleName();
+    const auto show = [text, pattern](const std::string& caption) {
+        text->setText(toQString(caption));
+        text->setAccessibleName(pattern.arg(toQString(caption)));
+    };
+    show(label.Caption);
+    texts_.watch(&label.Caption, show);
     return text;
 }
 
@@ -149,6 +159,12 @@ QWidget* WidgetBuilder::option(OptionButton& option, QWidget* window) {
 QWidget* WidgetBuilder::image(const Image& image, QWidget* window) {
     auto* shown = new PictureWidget(picture(image.Picture), parentFor(image, window));
     place(shown, image);
+    // Pictures are built back to front: this one lies in front of any that share its place.
+    for (StackedPicture& behind : pictures_)
+        if (behind.image->Container == image.Container && behind.image->Left == image.Left &&
+            behind.image->Top == image.Top)
+            behind.inFront.push_back(&image);
+    pictures_.push_back({&image, shown, shown->accessibleName(), {}});
     return shown;
 }
 
@@ -157,6 +173,26 @@ QWidget* WidgetBuilder::shape(const Shape& shape, QWidget* window) {
                                   parentFor(shape, window));
     place(shown, shape);
     return shown;
+}
+
+void WidgetBuilder::keepOptionsReachableByTab() {
+    // Qt keeps one Tab stop in a group of options, on the option focused last. Once
+    // that one is disabled (the car of the first bet), Tab would pass the whole group
+    // by, so the stop moves to the selected option if it is enabled, else to the
+    // first enabled one.
+    const auto reachable = [](const OptionValue& shown) {
+        return shown.radio->isEnabled() && (shown.radio->focusPolicy() & Qt::TabFocus);
+    };
+    if (optionValues_.empty() || std::any_of(optionValues_.begin(), optionValues_.end(), reachable))
+        return;
+    const auto enabled = [](const OptionValue& shown) { return shown.radio->isEnabled(); };
+    auto stop =
+        std::find_if(optionValues_.begin(), optionValues_.end(),
+                     [&](const OptionValue& shown) { return enabled(shown) && shown.shown; });
+    if (stop == optionValues_.end())
+        stop = std::find_if(optionValues_.begin(), optionValues_.end(), enabled);
+    if (stop != optionValues_.end())
+        stop->radio->setFocusPolicy(Qt::StrongFocus);
 }
 
 void WidgetBuilder::render() {
@@ -170,6 +206,14 @@ void WidgetBuilder::render() {
         // Checking one option unchecks the others of its window, as in the model.
         if (shown.shown)
             shown.radio->setChecked(true);
+    }
+    keepOptionsReachableByTab();
+    // A picture hidden behind a visible one says nothing: the start signal names
+    // only the light the player sees.
+    for (const StackedPicture& stacked : pictures_) {
+        const bool covered = std::any_of(stacked.inFront.begin(), stacked.inFront.end(),
+                                         [](const Image* front) { return front->Visible; });
+        stacked.widget->setAccessibleName(covered ? QString() : stacked.name);
     }
 }
 

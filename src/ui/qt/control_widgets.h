@@ -50,6 +50,7 @@ public:
 private:
     QWidget* parentFor(const Control& control, QWidget* window) const;
     void place(QWidget* widget, const Control& control);
+    void keepOptionsReachableByTab();
 
     Dispatcher& dispatcher_;
     QString window_;
@@ -64,6 +65,14 @@ private:
         QRadioButton* radio;
     };
     std::vector<OptionValue> optionValues_;
+    // A picture and the pictures stacked in front of it in the same place.
+    struct StackedPicture {
+        const Image* image;
+        QWidget* widget;
+        QString name;
+        std::vector<const Image*> inFront;
+    };
+    std::vector<StackedPicture> pictures_;
     std::optional<QCursor> handPointer_; // made once, for every button that shows it
 };
 

@@ -11,9 +11,9 @@
 
 namespace tarvelon::qt {
 
-StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher)
+StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher, QWidget* gameWindow)
     : QWidget(nullptr, Qt::Window), model_(model), dispatcher_(dispatcher),
-      builder_(dispatcher, QStringLiteral("Status")) {
+      builder_(dispatcher, QStringLiteral("Status")), gameWindow_(gameWindow) {
     setObjectName(QStringLiteral("Status"));
     setWindowTitle(QString::fromStdString(model.Caption));
     setWindowIcon(statusWindowIcon());
@@ -34,8 +34,11 @@ void StatusWindow::render() {
         }
         show();
         raise();
+        activateWindow();
     } else if (!model_.Visible && isVisible()) {
         hide();
+        if (gameWindow_ && gameWindow_->isVisible())
+            gameWindow_->activateWindow();
     }
 }
 

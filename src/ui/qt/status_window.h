@@ -1,6 +1,8 @@
 // The real standings window, built from the `Status` model.
 //
-// Its frame's close control hides it like its OK button, keeping the counts.
+// Its frame's close control hides it like its OK button, keeping the counts. It
+// takes the focus when it is shown, so its OK button answers the keyboard, and
+// hands it back to the game window when it hides.
 #pragma once
 
 #include "control_widgets.h"
@@ -13,7 +15,7 @@ namespace tarvelon::qt {
 
 class StatusWindow : public QWidget {
 public:
-    StatusWindow(Status& model, Dispatcher& dispatcher);
+    StatusWindow(Status& model, Dispatcher& dispatcher, QWidget* gameWindow);
 
     // Pushes what changed in the model to the widgets, showing or hiding the window.
     void render();
@@ -25,6 +27,7 @@ private:
     Status& model_;
     Dispatcher& dispatcher_;
     WidgetBuilder builder_;
+    QWidget* gameWindow_;
     bool placed_ = false;
 };
 
