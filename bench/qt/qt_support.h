@@ -65,14 +65,18 @@ inline void runEventsFor(int milliseconds) {
     loop.exec();
 }
 
-// The process's CPU seconds per wall second while the event loop runs for
-// `milliseconds`.
-inline double cpuLoadOver(int milliseconds) {
+// Runs the event loop for `milliseconds` and reports the process's CPU seconds
+// and its wake-ups per wall second meanwhile ("cpu_per_s", "wakeups_per_s").
+inline void reportLoadOver(int milliseconds) {
+    const long wakeUpsBefore = wakeUps();
     const double cpuBefore = cpuSeconds();
     const Clock::time_point wallBefore = Clock::now();
     runEventsFor(milliseconds);
     const double cpuUsed = cpuSeconds() - cpuBefore;
-    return cpuUsed / (millisecondsBetween(wallBefore, Clock::now()) / 1000.0);
+    const long woken = wakeUps() - wakeUpsBefore;
+    const double seconds = millisecondsBetween(wallBefore, Clock::now()) / 1000.0;
+    report("cpu_per_s", cpuUsed / seconds);
+    report("wakeups_per_s", static_cast<double>(woken) / seconds);
 }
 
 // The window size of the game's main window, so the floors show as many pixels.
