@@ -117,6 +117,7 @@ public:
     }
 
     int races() const { return races_; }
+    int ticks() const { return ticks_; }
     bool inRace() const { return inRace_; }
 
     // Prints the start signals, the tick rate and the gaps between ticks.

@@ -164,7 +164,7 @@ int racing(int milliseconds) {
     game.clickGo();
     runEventsFor(300);
     const int racesBefore = game.log.races();
-    reportLoadOver(milliseconds);
+    reportLoadOver(milliseconds, [&] { return game.log.ticks(); });
     report("races", game.log.races() - racesBefore);
     return 0;
 }
