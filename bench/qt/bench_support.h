@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -60,6 +61,26 @@ inline long peakResidentKb() {
     return -1;
 }
 
+// The times any thread of this process has gone to sleep and been woken since it
+// started (the voluntary context switches of all its threads), that is, its wake-ups.
+inline long wakeUps() {
+    long total = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::ifstream status(task.path() / "status");
+        std::string key;
+        while (status >> key) {
+            if (key == "voluntary_ctxt_switches:") {
+                long switches = 0;
+                status >> switches;
+                total += switches;
+                break;
+            }
+            status.ignore(1 << 12, '\n');
+        }
+    }
+    return total;
+}
+
 inline void report(const char* name, double value) {
     std::printf("%s=%.6f\n", name, value);
     std::fflush(stdout);
@@ -96,6 +117,7 @@ public:
     }
 
     int races() const { return races_; }
+    int ticks() const { return ticks_; }
     bool inRace() const { return inRace_; }
 
     // Prints the start signals, the tick rate and the gaps between ticks.

@@ -6,8 +6,9 @@
 //   qt_bench_floor cadence <races> <ticks>  a 1 s precise timer, then <ticks> of a
 //                                           10 ms precise timer, <races> times
 //   qt_bench_floor idle <ms>                one 1 ms precise timer doing nothing
-//   qt_bench_floor racing <ms>              a 1 ms timer doing nothing and a 10 ms
-//                                           one moving six sprites on one widget
+//   qt_bench_floor still <ms>               no timer at all: a window waiting
+//   qt_bench_floor racing <ms>              a 10 ms timer moving six sprites on
+//                                           one widget
 #include "qt_support.h"
 
 #include <QApplication>
@@ -71,7 +72,8 @@ int cadence(int races, int ticksPerRace) {
     return 0;
 }
 
-int idle(int milliseconds) {
+// A window with a 1 ms timer doing nothing, or with no timer at all.
+int idle(int milliseconds, bool withTimer) {
     Window window;
     if (!showAndWaitExposed(window))
         return 2;
@@ -79,10 +81,11 @@ int idle(int milliseconds) {
     QTimer cutOff;
     cutOff.setTimerType(Qt::PreciseTimer);
     QObject::connect(&cutOff, &QTimer::timeout, [&] { ++firings; });
-    cutOff.start(1);
+    if (withTimer)
+        cutOff.start(1);
     runEventsFor(300);
     const long before = firings;
-    report("cpu_per_s", cpuLoadOver(milliseconds));
+    reportLoadOver(milliseconds);
     report("events_per_s", 1000.0 * static_cast<double>(firings - before) / milliseconds);
     return 0;
 }
@@ -141,15 +144,16 @@ int racing(int milliseconds) {
     auto* track = new SpriteView(&window);
     if (!showAndWaitExposed(window))
         return 2;
-    QTimer cutOff, race;
-    cutOff.setTimerType(Qt::PreciseTimer);
+    QTimer race;
     race.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&cutOff, &QTimer::timeout, [] {});
-    QObject::connect(&race, &QTimer::timeout, [track] { track->tick(); });
-    cutOff.start(1);
+    int ticks = 0;
+    QObject::connect(&race, &QTimer::timeout, [&] {
+        track->tick();
+        ++ticks;
+    });
     race.start(10);
     runEventsFor(500);
-    report("cpu_per_s", cpuLoadOver(milliseconds));
+    reportLoadOver(milliseconds, [&] { return ticks; });
     return 0;
 }
 
@@ -167,10 +171,12 @@ int main(int argc, char* argv[]) {
     using namespace tarvelon::bench;
     if (mode == "cadence" && amount > 0 && ticks > 0)
         return cadence(amount, ticks);
-    if (mode == "idle" && amount > 0)
-        return idle(amount);
+    if ((mode == "idle" || mode == "still") && amount > 0)
+        return idle(amount, mode == "idle");
     if (mode == "racing" && amount > 0)
         return racing(amount);
-    std::fprintf(stderr, "usage: %s cadence <races> <ticks> | idle <ms> | racing <ms>\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s cadence <races> <ticks> | idle <ms> | still <ms> | racing <ms>\n",
+                 argv[0]);
     return 1;
 }

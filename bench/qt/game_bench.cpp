@@ -6,6 +6,8 @@
 //   qt_bench_game cadence <races>    start signal and race-tick gaps
 //   qt_bench_game idle <ms>          CPU per second between races
 //   qt_bench_game racing <ms>        CPU per second with races back to back
+//   qt_bench_game closing <rounds>   from the click of the second bet to betting
+//                                    shown closed, with a race after each round
 #include "qt_support.h"
 
 #include "ui/qt/application.h"
@@ -16,8 +18,12 @@
 #include <QApplication>
 #include <QTest>
 
+#include <QLineEdit>
+
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace tarvelon::bench {
@@ -44,12 +50,29 @@ public:
         QTest::mouseClick(goButton(), Qt::LeftButton);
     }
 
+    // Chooses the car option `option`, types `stake` into the amount box and
+    // clicks "Place Bet", all as the player would.
+    void bet(const char* option, const char* stake) {
+        QTest::mouseClick(widget(option), Qt::LeftButton);
+        auto* amount = static_cast<QLineEdit*>(widget("Text7"));
+        amount->selectAll();
+        QTest::keyClicks(amount, QString::fromLatin1(stake));
+        QTest::mouseClick(widget("Command5"), Qt::LeftButton);
+    }
+
     TickLog log;
     int racesWanted = -1; // -1: no end
     QEventLoop* done = nullptr;
+    // While set, the first render that shows "Place Bet" disabled notes its time
+    // and quits `done`.
+    bool watchClosing = false;
+    std::optional<Clock::time_point> closedAt;
 
 private:
-    QWidget* goButton() { return game_.window().findChild<QWidget*>(QStringLiteral("Command1")); }
+    QWidget* widget(const char* name) {
+        return game_.window().findChild<QWidget*>(QString::fromLatin1(name));
+    }
+    QWidget* goButton() { return widget("Command1"); }
 
     // Runs after every event the game handles, a thousand times a second, so it
     // compares six numbers and reads the clock only when a car moved.
@@ -63,6 +86,11 @@ private:
         }
         if (moved)
             log.tick(Clock::now());
+        if (watchClosing && !widget("Command5")->isEnabled()) {
+            watchClosing = false;
+            closedAt = Clock::now();
+            done->quit();
+        }
         // The race result enables "GO!" again in the tick that ends the race.
         if (racing_ && game_.model().Command1.Enabled) {
             racing_ = false;
@@ -123,7 +151,7 @@ int idle(int milliseconds) {
     runEventsFor(300);
     FiringCounter counter;
     QCoreApplication::instance()->installEventFilter(&counter);
-    report("cpu_per_s", cpuLoadOver(milliseconds));
+    reportLoadOver(milliseconds);
     report("events_per_s", 1000.0 * static_cast<double>(counter.firings) / milliseconds);
     return 0;
 }
@@ -136,8 +164,45 @@ int racing(int milliseconds) {
     game.clickGo();
     runEventsFor(300);
     const int racesBefore = game.log.races();
-    report("cpu_per_s", cpuLoadOver(milliseconds));
+    reportLoadOver(milliseconds, [&] { return game.log.ticks(); });
     report("races", game.log.races() - racesBefore);
+    return 0;
+}
+
+int closing(int rounds) {
+    WatchedGame game;
+    if (!game.show())
+        return 2;
+    runEventsFor(200);
+    double sum = 0, longest = 0;
+    for (int round = 0; round < rounds; ++round) {
+        QEventLoop closed, raced;
+        game.done = &closed;
+        game.bet("red", "10");
+        runEventsFor(50);
+        const Clock::time_point clicked = Clock::now();
+        game.watchClosing = true;
+        game.closedAt.reset();
+        game.bet("green", "10");
+        QTimer::singleShot(1000, &closed, &QEventLoop::quit);
+        if (game.watchClosing)
+            closed.exec();
+        if (!game.closedAt)
+            return 3;
+        const double delay = millisecondsBetween(clicked, *game.closedAt);
+        sum += delay;
+        longest = std::max(longest, delay);
+        // A race opens betting again.
+        game.done = &raced;
+        game.racesWanted = round + 1;
+        game.clickGo();
+        QTimer::singleShot(10000, &raced, &QEventLoop::quit);
+        raced.exec();
+        if (game.log.races() < round + 1)
+            return 4;
+    }
+    report("closing_mean_ms", sum / rounds);
+    report("closing_max_ms", longest);
     return 0;
 }
 
@@ -159,6 +224,9 @@ int main(int argc, char* argv[]) {
         return idle(amount);
     if (mode == "racing" && amount > 0)
         return racing(amount);
-    std::fprintf(stderr, "usage: %s cadence <races> | idle <ms> | racing <ms>\n", argv[0]);
+    if (mode == "closing" && amount > 0)
+        return closing(amount);
+    std::fprintf(stderr, "usage: %s cadence <races> | idle <ms> | racing <ms> | closing <rounds>\n",
+                 argv[0]);
     return 1;
 }

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <functional>
 #include <optional>
 
 namespace tarvelon::bench {
@@ -65,14 +66,22 @@ inline void runEventsFor(int milliseconds) {
     loop.exec();
 }
 
-// The process's CPU seconds per wall second while the event loop runs for
-// `milliseconds`.
-inline double cpuLoadOver(int milliseconds) {
+// Runs the event loop for `milliseconds` and reports the process's CPU seconds
+// and its wake-ups per wall second meanwhile ("cpu_per_s", "wakeups_per_s"), and
+// its wake-ups per race tick when `ticks` counts them ("wakeups_per_tick").
+inline void reportLoadOver(int milliseconds, const std::function<int()>& ticks = {}) {
+    const int ticksBefore = ticks ? ticks() : 0;
+    const long wakeUpsBefore = wakeUps();
     const double cpuBefore = cpuSeconds();
     const Clock::time_point wallBefore = Clock::now();
     runEventsFor(milliseconds);
     const double cpuUsed = cpuSeconds() - cpuBefore;
-    return cpuUsed / (millisecondsBetween(wallBefore, Clock::now()) / 1000.0);
+    const long woken = wakeUps() - wakeUpsBefore;
+    const double seconds = millisecondsBetween(wallBefore, Clock::now()) / 1000.0;
+    report("cpu_per_s", cpuUsed / seconds);
+    report("wakeups_per_s", static_cast<double>(woken) / seconds);
+    if (ticks)
+        report("wakeups_per_tick", static_cast<double>(woken) / (ticks() - ticksBefore));
 }
 
 // The window size of the game's main window, so the floors show as many pixels.

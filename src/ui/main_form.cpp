@@ -181,10 +181,10 @@ Main::Main(MainServices services) : services_(services) {
     place(Command3, "Command3", nullptr, 9510, 6510, 1215, 495);
     Command3.Caption = "Exit";
 
-    Timer3 = {"Timer3", 1000, false};
-    Race = {"Race", 10, false};
-    limit = {"limit", 1, true};
-    timer = {"timer", 1, false};
+    Timer3 = {"Timer3", 1000, false, {}};
+    Race = {"Race", 10, false, {}};
+    limit = {"limit", 1, true, [this] { return cutOffInputs(); }};
+    timer = {"timer", 1, false, {}};
 }
 
 void Main::click(const CommandButton& button) {

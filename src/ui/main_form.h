@@ -117,7 +117,7 @@ public:
     void click(const CommandButton& button);
     // Runs the handler of a firing of `timer`. Returns false when that firing cannot
     // have changed any control, so a front end need not render after it: the cut-off
-    // tick runs a thousand times a second and writes nothing while bets are left.
+    // tick writes nothing while bets are left.
     bool fire(const Timer& timer);
 
     // Handlers.
@@ -143,6 +143,8 @@ public:
 private:
     // Whether both bets of the race are placed, so that betting must close.
     bool noBetsLeft() const;
+    // The `Inputs` of `limit`: what its handler reads and what it writes.
+    std::string cutOffInputs() const;
 
     // Records the stake in `Text7` as a bet in (`car`, `stake`); false when the
     // stake is refused, with nothing changed.

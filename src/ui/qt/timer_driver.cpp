@@ -6,22 +6,32 @@ namespace tarvelon::qt {
 TimerDriver::TimerDriver(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
 
 void TimerDriver::add(const Timer& timer, std::function<bool()> onFire) {
-    auto real = std::make_unique<QTimer>();
-    real->setObjectName(QString::fromStdString(timer.Name));
-    real->setInterval(timer.Interval);
+    Driven& driven = driven_.emplace_back(Driven{TimerSleep(timer), std::make_unique<QTimer>()});
+    QTimer& real = *driven.timer;
+    real.setObjectName(QString::fromStdString(timer.Name));
+    real.setInterval(timer.Interval);
     // Precise, so the race ticks and the one-second signal keep to the millisecond.
-    real->setTimerType(Qt::PreciseTimer);
-    QObject::connect(real.get(), &QTimer::timeout,
-                     [this, onFire = std::move(onFire)] { dispatcher_.dispatchFiring(onFire); });
-    driven_.push_back({&timer, std::move(real)});
+    real.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&real, &QTimer::timeout, [this, &driven, onFire = std::move(onFire)] {
+        dispatcher_.dispatchFiring([&] {
+            if (driven.sleep.fire(onFire))
+                return true;
+            // Nothing changed, so nothing renders and sync() does not run: a
+            // timer that fell asleep stops here.
+            if (!driven.sleep.shouldRun())
+                driven.timer->stop();
+            return false;
+        });
+    });
     sync();
 }
 
 void TimerDriver::sync() {
     for (Driven& driven : driven_) {
-        if (driven.model->Enabled && !driven.timer->isActive())
+        const bool runs = driven.sleep.shouldRun();
+        if (runs && !driven.timer->isActive())
             driven.timer->start();
-        else if (!driven.model->Enabled && driven.timer->isActive())
+        else if (!runs && driven.timer->isActive())
             driven.timer->stop();
     }
 }

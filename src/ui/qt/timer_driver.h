@@ -2,18 +2,22 @@
 //
 // Each model timer gets a QTimer. After every event the driver starts the QTimers
 // whose model timer became enabled and stops those that became disabled; a timer
-// that stays enabled is left alone, because QTimer::start() would restart it.
+// that stays enabled is left alone, because QTimer::start() would restart it. A
+// timer with `Inputs` also sleeps after a firing that changed nothing and starts
+// again at the first event that changes its inputs (see TimerSleep), so a window
+// waiting for its player does not wake at all.
 #pragma once
 
 #include "dispatcher.h"
 #include "ui/toolkit/controls.h"
+#include "ui/toolkit/timer_sleep.h"
 
 #include <QObject>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace tarvelon::qt {
 
@@ -33,11 +37,11 @@ public:
 
 private:
     struct Driven {
-        const Timer* model;
+        TimerSleep sleep;
         std::unique_ptr<QTimer> timer;
     };
     Dispatcher& dispatcher_;
-    std::vector<Driven> driven_;
+    std::deque<Driven> driven_; // a deque, so the firings' handlers may keep pointers
 };
 
 } // namespace tarvelon::qt

@@ -53,7 +53,14 @@ void TrackView::paintEvent(QPaintEvent* event) {
         painter.fillRect(outer.adjusted(1, 1, -1, -1), QColor(192, 192, 192));
         painter.fillRect(outer.adjusted(1, 1, -2, -2), QColor(0, 0, 0));
     }
-    painter.drawImage(QPoint(border, border), picture(track_.Picture));
+    // The picture goes on one dirty rectangle at a time: blended whole through a
+    // region of many rows, Qt would share the work out to its thread pool and wake
+    // two more threads at every race tick.
+    const QImage& track = picture(track_.Picture);
+    const QRect placed(QPoint(border, border), track.size());
+    for (const QRect& dirty : event->region())
+        if (const QRect piece = dirty & placed; !piece.isEmpty())
+            painter.drawImage(piece.topLeft(), track, piece.translated(-placed.topLeft()));
 
     for (int slot = 0; slot < 6; ++slot)
         if (cars_[slot]->Visible)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -123,6 +124,12 @@ struct Timer {
     std::string Name;
     int Interval = 0; // milliseconds
     bool Enabled = false;
+    // Set only for a timer whose handler depends on nothing but the models: the
+    // values its firing's outcome depends on, namely everything the handler reads
+    // and the current values of everything it may write. Equal inputs before and
+    // after a firing mean it changed nothing, and so will every firing after it
+    // until the inputs differ; a front end may let the timer sleep until then.
+    std::function<std::string()> Inputs;
 };
 
 } // namespace tarvelon

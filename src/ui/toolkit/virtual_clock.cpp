@@ -22,7 +22,13 @@ bool VirtualClock::advanceUntil(const std::function<bool()>& done, Millis limit)
     while (Entry* entry = nextDue(until)) {
         now_ = entry->due;
         entry->due += entry->timer->Interval;
-        entry->onFire();
+        if (firings_ == Firings::Sleeping)
+            entry->sleep.fire([entry] {
+                entry->onFire();
+                return true;
+            });
+        else
+            entry->onFire();
         settle();
         if (done())
             return true;
@@ -33,9 +39,11 @@ bool VirtualClock::advanceUntil(const std::function<bool()>& done, Millis limit)
 
 void VirtualClock::settle() {
     for (Entry& entry : entries_) {
-        if (entry.timer->Enabled && !entry.scheduled)
+        const bool runs =
+            firings_ == Firings::Sleeping ? entry.sleep.shouldRun() : entry.timer->Enabled;
+        if (runs && !entry.scheduled)
             entry.due = now_ + entry.timer->Interval;
-        entry.scheduled = entry.timer->Enabled;
+        entry.scheduled = runs;
     }
 }
 

@@ -5,9 +5,13 @@
 // timers' `Enabled`: a timer that became enabled is due one interval later, one
 // that became disabled is dropped, and one that stayed enabled keeps its phase.
 // That is exactly what the real front end does with its timers after rendering.
+//
+// It can also let timers with `Inputs` sleep after a firing that changed nothing,
+// as the real front end does, so a test can run a game both ways and compare.
 #pragma once
 
 #include "controls.h"
+#include "timer_sleep.h"
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +22,12 @@ namespace tarvelon {
 class VirtualClock {
 public:
     using Millis = std::int64_t;
+
+    enum class Firings {
+        Every,    // every timer fires at every tick while enabled
+        Sleeping, // timers with `Inputs` sleep as the real front end's do
+    };
+    explicit VirtualClock(Firings firings = Firings::Every) : firings_(firings) {}
 
     // Drives `timer`, calling `onFire` at each firing.
     void add(Timer& timer, std::function<void()> onFire);
@@ -38,6 +48,7 @@ private:
     struct Entry {
         Timer* timer;
         std::function<void()> onFire;
+        TimerSleep sleep{*timer};
         bool scheduled = false;
         Millis due = 0;
     };
@@ -45,6 +56,7 @@ private:
     void settle();
     Entry* nextDue(Millis until);
 
+    Firings firings_;
     std::vector<Entry> entries_;
     Millis now_ = 0;
 };

@@ -1,0 +1,121 @@
+// Letting timers sleep changes nothing the player can see: random play runs once
+// with every firing and once with timers sleeping as the real front end's do, and
+// both games show the same windows and boxes after every event and millisecond.
+#include "support/long_play.h"
+#include "ui/toolkit/virtual_clock.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tarvelon::testing {
+namespace {
+
+struct Side {
+    explicit Side(VirtualClock::Firings mode) : clock(mode) {
+        for (const Main::TimerHandler& entry : Main::timerHandlers) {
+            Timer& timer = game.main().*entry.timer;
+            clock.add(timer, [this, &timer] {
+                ++firings;
+                const std::string inputs = timer.Inputs ? timer.Inputs() : "", before = seen();
+                game.main().fire(timer);
+                // A firing the sleep rule takes for one that changed nothing must be one.
+                const bool same = timer.Inputs && timer.Inputs() == inputs;
+                EXPECT_TRUE(!same || seen() == before) << timer.Name << " changed silently";
+            });
+        }
+    }
+
+    // The player's event `kind`: an option, typing, the standings' OK, or a button.
+    void play(int kind, int option, const char* stake) {
+        clock.event([&] {
+            Main& main = game.main();
+            CommandButton* buttons[] = {&main.Command5, &main.Command1, &main.Command6,
+                                        &main.Command4, &main.Command3};
+            if (kind == 0)
+                main.options()[option]->click();
+            else if (kind == 1 && main.Text7.Enabled)
+                main.Text7.Text = stake;
+            else if (Status* status = game.shell.existingStatus(); kind == 2 && status)
+                status->Command1_Click();
+            else if (kind > 2 && buttons[kind - 3]->Enabled)
+                main.click(*buttons[kind - 3]);
+        });
+    }
+
+    // Every property the game writes, of every control of both windows, and every
+    // box, packed flat: it is taken several times every virtual millisecond.
+    std::string seen() {
+        std::string out;
+        auto add = [&](const auto& value) {
+            if constexpr (requires { value.data(); })
+                out.append(value.data(), value.size()).push_back('\0');
+            else
+                out.append(reinterpret_cast<const char*>(&value), sizeof value);
+        };
+        auto describe = [&](const auto* c) {
+            add(c->Left), add(c->Top), add(c->Visible);
+            if constexpr (requires { c->Caption; })
+                add(c->Caption);
+            if constexpr (requires { c->Text; })
+                add(c->Text), add(c->Locked);
+            if constexpr (requires { c->Enabled; })
+                add(c->Enabled);
+            if constexpr (requires { c->Tag; })
+                add(c->Tag), add(c->HandPointer);
+            if constexpr (requires { c->Value(); })
+                add(c->Value());
+            if constexpr (requires { c->BackColor; })
+                add(c->BackColor.value_or(Color{1, 2, 3})), add(c->BackColor.has_value());
+        };
+        Main& main = game.main();
+        add(main.Caption), add(main.Left), add(main.Top);
+        for (ControlRef control : main.controls())
+            std::visit(describe, control);
+        for (Main::CarSlot slot : main.slots())
+            describe(&slot.car);
+        if (Status* status = game.shell.existingStatus()) {
+            add(status->Visible);
+            for (const Label* label : status->labels())
+                describe(label);
+        }
+        for (const MessageRecorder::Shown& box : game.messages.shown)
+            add(box.title), add(box.text), add(box.icon);
+        add(game.shell.mainClosed()), add(game.shell.programEnded());
+        return out;
+    }
+
+    GameRandom random;
+    DirectGame game{random};
+    VirtualClock clock;
+    long firings = 0;
+};
+
+TEST(TimerSleep, RandomPlayLooksTheSameWithSleepingTimers) {
+    const char* stakes[] = {"0", "1", "25", "100", "999.99", "1000", "5000", "x"};
+    for (std::uint32_t seed : {1u, 2u, 3u, 4u}) {
+        std::mt19937 random(seed);
+        // Waiting, then the kinds of Side::play: an option, typing, OK, "Place Bet",
+        // "GO!", "Status", "About" and, rarely, "Exit".
+        std::discrete_distribution<int> event({100, 300, 150, 50, 200, 120, 50, 28, 2});
+        Side every(VirtualClock::Firings::Every), sleeping(VirtualClock::Firings::Sleeping);
+        for (int step = 0; step < 500 && !every.game.shell.programEnded(); ++step) {
+            const int kind = event(random), option = int(random() % 7), wait = int(random() % 2600);
+            const char* stake = stakes[random() % 8];
+            for (Side* side : {&every, &sleeping})
+                if (kind > 0)
+                    side->play(kind - 1, option, stake);
+            for (int ms = 0; ms <= (kind == 0 ? 200 + wait : 1); ++ms) {
+                ASSERT_TRUE(every.seen() == sleeping.seen())
+                    << "seed " << seed << ", step " << step << ", then " << ms << " ms";
+                every.clock.advance(1);
+                sleeping.clock.advance(1);
+            }
+        }
+        // Otherwise nothing slept and the comparison proved nothing.
+        EXPECT_LT(sleeping.firings * 10, every.firings) << "seed " << seed;
+    }
+}
+
+} // namespace
+} // namespace tarvelon::testing
