@@ -27,6 +27,14 @@ protected:
     QWidget& window() { return game.window(); }
     void click(const char* name) { QTest::mouseClick(child(window(), name), Qt::LeftButton); }
     QString text(const char* name) { return child<QLineEdit>(window(), name)->text(); }
+    // Chooses `car`, types `stake` over what the amount box holds and presses Place Bet.
+    void bet(const char* car, const char* stake) {
+        click(car);
+        auto* box = child<QLineEdit>(window(), "Text7");
+        box->selectAll();
+        QTest::keyClicks(box, stake);
+        click("Command5");
+    }
 
     MessageRecorder messages;
     bool ended = false;
@@ -48,12 +56,7 @@ TEST_F(FullGameTest, StartUpGreetsThePlayerBeforeTheWindowIsShownAndCentresIt) {
 TEST_F(FullGameTest, ABetOnTheWinnerIsPaidAndTheBoardResets) {
     start();
     messages.shown.clear();
-    click("blue"); // the first race of every run is won by the blue car
-    auto* stake = child<QLineEdit>(window(), "Text7");
-    ASSERT_TRUE(stake->isEnabled());
-    stake->selectAll();
-    QTest::keyClicks(stake, "150");
-    click("Command5");
+    bet("blue", "150"); // the first race of every run is won by the blue car
     EXPECT_EQ(text("money"), QStringLiteral("850"));
     EXPECT_EQ(text("Text10"), QStringLiteral("150"));
     EXPECT_EQ(text("Text7"), QStringLiteral("0"));
@@ -72,13 +75,8 @@ TEST_F(FullGameTest, ABetOnTheWinnerIsPaidAndTheBoardResets) {
 
 TEST_F(FullGameTest, BettingClosesOnScreenOnceBothBetsArePlaced) {
     start();
-    for (const char* car : {"red", "green"}) {
-        click(car);
-        auto* stake = child<QLineEdit>(window(), "Text7");
-        stake->selectAll();
-        QTest::keyClicks(stake, "10");
-        click("Command5");
-    }
+    bet("red", "10");
+    bet("green", "10");
     EXPECT_TRUE(waitUntil([&] { return !child(window(), "Command5")->isEnabled(); }));
     EXPECT_FALSE(child(window(), "Text7")->isEnabled());
     EXPECT_FALSE(child(window(), "none")->isEnabled());
@@ -89,11 +87,7 @@ TEST_F(FullGameTest, BettingClosesOnScreenOnceBothBetsArePlaced) {
 TEST_F(FullGameTest, ARefusedStakeIsToldAndKeptForCorrecting) {
     start();
     messages.shown.clear();
-    click("red");
-    auto* stake = child<QLineEdit>(window(), "Text7");
-    stake->selectAll();
-    QTest::keyClicks(stake, "12abc");
-    click("Command5");
+    bet("red", "12abc");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(text("Text7"), QStringLiteral("12abc"));
     EXPECT_EQ(text("money"), QStringLiteral("1000"));
@@ -102,11 +96,7 @@ TEST_F(FullGameTest, ARefusedStakeIsToldAndKeptForCorrecting) {
 TEST_F(FullGameTest, SpendingEverythingEndsTheProgramAfterTheGameOverMessage) {
     start();
     messages.shown.clear();
-    click("red"); // red does not win the first race
-    auto* stake = child<QLineEdit>(window(), "Text7");
-    stake->selectAll();
-    QTest::keyClicks(stake, "1000");
-    click("Command5");
+    bet("red", "1000"); // red does not win the first race
     click("Command6");
     click("Command1");
     ASSERT_TRUE(waitUntil([&] { return ended; }, 10000));

@@ -45,13 +45,5 @@ TEST_F(HighDpiTest, TheWindowDoublesAndTheCarsStaySharp) {
                   [](QPoint) { return QColor(160, 160, 160); });
 }
 
-TEST_F(HighDpiTest, TheSignalPicturesStaySharp) {
-    QTest::mouseClick(testing::child(game.window(), "Command1"), Qt::LeftButton);
-    const QImage shot = game.window().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    // The amber light alone over the orange frame, at (20, 332) window pixels.
-    expectDoubled(shot, qt::picture(PictureId::AmberSignal), QPoint(40, 664),
-                  [](QPoint) { return QColor(255, 128, 0); });
-}
-
 } // namespace
 } // namespace tarvelon

@@ -33,61 +33,6 @@ protected:
     qt::Game game{&messages};
 };
 
-struct Placed {
-    const char* name;
-    const char* container;        // "" for the window
-    int left, top, width, height; // twips
-    const char* caption;
-};
-
-// The layout, in twips, as the player's window must show it.
-const Placed layout[] = {
-    {"Frame2", "", 9150, 30, 1635, 4635, "Names"},
-    {"Text1", "Frame2", 120, 270, 1395, 285, "Red Ryder"},
-    {"Text2", "Frame2", 120, 960, 1395, 285, "Greenbean"},
-    {"Text3", "Frame2", 150, 1680, 1395, 285, "Blue Streak"},
-    {"Text4", "Frame2", 120, 2520, 1395, 285, "Orange"},
-    {"Text5", "Frame2", 120, 3270, 1395, 285, "Yellow Lightning"},
-    {"Text6", "Frame2", 120, 4050, 1395, 285, "Purple Nurple"},
-    {"Frame1", "", 60, 4740, 1965, 1095, "Race Controls"},
-    {"Command1", "Frame1", 840, 480, 975, 375, "GO!"},
-    {"Image10", "Frame1", 240, 240, 480, 480, nullptr},
-    {"Image3", "Frame1", 240, 240, 480, 480, nullptr},
-    {"Image5", "Frame1", 240, 240, 480, 480, nullptr},
-    {"Frame3", "", 2100, 4740, 2805, 2055, "Bet"},
-    {"Text7", "Frame3", 360, 450, 675, 360, "0"},
-    {"Text8", "", 2250, 5220, 195, 300, "$"},
-    {"Command5", "", 2370, 5640, 885, 315, "Place Bet"},
-    {"Command6", "", 2370, 5970, 885, 285, "Status"},
-    {"Text9", "", 2250, 6360, 195, 300, "$"},
-    {"money", "", 2430, 6360, 855, 300, "1000"},
-    {"red", "", 3300, 4920, 1245, 195, "Red Ryder"},
-    {"green", "", 3300, 5190, 1245, 195, "Greenbean"},
-    {"blue", "", 3300, 5460, 1245, 195, "Blue Streak"},
-    {"orange", "", 3300, 5730, 1245, 195, "Orange"},
-    {"yellow", "", 3300, 6000, 1515, 195, "Yellow Lightning"},
-    {"purple", "", 3300, 6270, 1335, 195, "Purple Nurple"},
-    {"none", "", 3300, 6540, 825, 195, "No Bet"},
-    {"Frame5", "", 5220, 4740, 1185, 645, "Current Bid"},
-    {"Text11", "", 5310, 4950, 195, 300, "$"},
-    {"Text10", "", 5520, 4950, 795, 300, "0"},
-    {"Bet", "", 5100, 5490, 1485, 225, "No Bet"},
-    {"Frame6", "", 5220, 5820, 1185, 645, "Current Bid"},
-    {"Text12", "", 5310, 6030, 195, 300, "$"},
-    {"Text13", "", 5520, 6030, 795, 300, "0"},
-    {"bet2", "", 5100, 6570, 1485, 195, "No Bet"},
-    {"Frame4", "", 9600, 4710, 1215, 1695, ""},
-    {"Image4", "Frame4", 270, 360, 480, 480, nullptr},
-    {"Image7", "Frame4", 720, 360, 480, 480, nullptr},
-    {"Image8", "Frame4", 360, 600, 480, 480, nullptr},
-    {"Label3", "Frame4", 360, 840, 420, 240, "2000"},
-    {"Image9", "Frame4", 360, 1080, 480, 480, nullptr},
-    {"Shape1", "Frame4", 120, 240, 975, 1335, nullptr},
-    {"Command4", "", 8160, 6510, 1215, 495, "About"},
-    {"Command3", "", 9510, 6510, 1215, 495, "Exit"},
-    {"Image6", "", 0, 90, 9060, 4560, nullptr},
-};
-
 QString captionOf(QWidget* widget) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         return edit->text();
@@ -100,37 +45,66 @@ QString captionOf(QWidget* widget) {
     return {};
 }
 
-TEST_F(MainWindowTest, EveryControlSitsAtItsPlaceWithItsCaption) {
-    EXPECT_EQ(window().size(), QSize(723, 467));
-    for (const Placed& placed : layout) {
-        SCOPED_TRACE(placed.name);
-        QWidget* widget = child(window(), placed.name);
-        ASSERT_NE(widget, nullptr);
-        QWidget* expectedParent = *placed.container ? child(window(), placed.container) : &window();
-        EXPECT_EQ(widget->parentWidget(), expectedParent);
-        EXPECT_EQ(widget->geometry(),
-                  QRect(qRound(placed.left / 15.0), qRound(placed.top / 15.0),
-                        qRound(placed.width / 15.0), qRound(placed.height / 15.0)));
-        if (placed.caption) {
-            EXPECT_EQ(captionOf(widget), QString::fromLatin1(placed.caption));
-        }
-        EXPECT_TRUE(widget->isVisible());
-        EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader must name it";
-    }
+// Twips to pixels, converted here once: the layout assumes 15 twips a pixel.
+QRect inPixels(const Control& control) {
+    return QRect(qRound(control.Left / 15), qRound(control.Top / 15), qRound(control.Width / 15),
+                 qRound(control.Height / 15));
 }
 
-TEST_F(MainWindowTest, InitialStatesMatchTheLayout) {
-    EXPECT_TRUE(child<QRadioButton>(window(), "none")->isChecked());
-    for (const char* name : {"red", "green", "blue", "orange", "yellow", "purple"}) {
-        EXPECT_FALSE(child<QRadioButton>(window(), name)->isChecked()) << name;
-        EXPECT_TRUE(child(window(), name)->isEnabled()) << name;
-    }
-    EXPECT_FALSE(child(window(), "Text7")->isEnabled());
-    for (const char* name : {"Text1", "Text6", "money", "Text8", "Text10", "Text13"})
-        EXPECT_TRUE(child<QLineEdit>(window(), name)->isReadOnly()) << name;
+// A picture fills its place exactly; each pixel is fully opaque or fully transparent, and only
+// the track is opaque at its corners.
+void expectPictureFits(PictureId id, QSize place, bool transparent) {
+    const QImage& image = qt::picture(id);
+    EXPECT_EQ(image.size(), place);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_TRUE(image.pixelColor(x, y).alpha() % 255 == 0) << x << "," << y;
+    for (QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, image.height() - 1)})
+        EXPECT_EQ(image.pixelColor(corner).alpha(), transparent ? 0 : 255);
+}
+
+TEST_F(MainWindowTest, EveryControlIsWhereItsModelSaysAndShowsWhatItHolds) {
+    EXPECT_EQ(window().size(), QSize(723, 467));
     EXPECT_EQ(window().windowTitle(), QString::fromStdString(game.model().Caption));
     EXPECT_FALSE(window().windowIcon().isNull());
     EXPECT_EQ(window().palette().color(QPalette::Window), QColor(255, 128, 0));
+    for (ControlRef ref : game.model().controls())
+        std::visit(
+            [&](auto* control) {
+                SCOPED_TRACE(control->Name);
+                QWidget* widget = child(window(), control->Name.c_str());
+                ASSERT_NE(widget, nullptr);
+                EXPECT_EQ(widget->parentWidget(),
+                          control->Container ? child(window(), control->Container->Name.c_str())
+                                             : &window());
+                EXPECT_EQ(widget->geometry(), inPixels(*control));
+                EXPECT_EQ(widget->isVisible(), control->Visible);
+                EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader names it";
+                if constexpr (requires { control->Caption; }) {
+                    EXPECT_EQ(captionOf(widget), QString::fromStdString(control->Caption));
+                }
+                if constexpr (requires { control->Text; }) {
+                    EXPECT_EQ(captionOf(widget), QString::fromStdString(control->Text));
+                }
+                if constexpr (requires { control->Enabled; }) {
+                    EXPECT_EQ(widget->isEnabled(), control->Enabled);
+                }
+                if constexpr (requires { control->Locked; }) {
+                    EXPECT_EQ(qobject_cast<QLineEdit*>(widget)->isReadOnly(), control->Locked);
+                }
+                if constexpr (requires { control->Value(); }) {
+                    EXPECT_EQ(qobject_cast<QRadioButton*>(widget)->isChecked(), control->Value());
+                }
+                if constexpr (requires { control->Picture; })
+                    expectPictureFits(control->Picture, widget->size(), true);
+            },
+            ref);
+    // The track sits inside its 2-pixel border; the cars are painted on it.
+    const Image& track = game.model().Image6;
+    EXPECT_EQ(child(window(), "Image6")->geometry(), inPixels(track));
+    expectPictureFits(track.Picture, inPixels(track).size() - QSize(4, 4), false);
+    for (Main::CarSlot slot : game.model().slots())
+        expectPictureFits(slot.car.Picture, inPixels(slot.car).size(), true);
 }
 
 TEST_F(MainWindowTest, CommandButtonsShowTheHandPointer) {
@@ -141,23 +115,19 @@ TEST_F(MainWindowTest, CommandButtonsShowTheHandPointer) {
     }
 }
 
-TEST_F(MainWindowTest, TabMovesThroughTheLayoutsOrder) {
-    // The focusable controls of the layout's tab order, frames and labels left out.
-    const char* order[] = {"Command1", "Text1",    "Text2", "Command3", "Command4", "Text3",
-                           "Text4",    "Text5",    "Text6", "green",    "blue",     "orange",
-                           "yellow",   "purple",   "none",  "red",      "Text7",    "Text8",
-                           "Command5", "Command6", "money", "Text9",    "Text10",   "Text11",
-                           "Text12",   "Text13"};
-    auto nextFocusable = [](QWidget* widget) {
-        do
-            widget = widget->nextInFocusChain();
-        while (!(widget->focusPolicy() & Qt::TabFocus));
-        return widget;
-    };
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        EXPECT_EQ(nextFocusable(child(window(), order[i]))->objectName().toStdString(),
-                  order[i + 1])
-            << "after " << order[i];
+TEST_F(MainWindowTest, TabFollowsTheModelsOrderThroughTheControlsThatTakeFocus) {
+    std::vector<QWidget*> order;
+    for (const Control* control : game.model().tabOrder())
+        if (QWidget* widget = child(window(), control->Name.c_str());
+            widget->focusPolicy() & Qt::TabFocus)
+            order.push_back(widget);
+    ASSERT_GT(order.size(), 20u);
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        QWidget* next = order[i]->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, order[i + 1]) << "after " << order[i]->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, GoClickedForRealRunsTheSignalAndTheRace) {
