@@ -13,7 +13,6 @@
 #include <locale>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tarvelon {
 namespace {
@@ -34,24 +33,18 @@ struct Reading {
 const Reading kReadings[] = {
     {"1000", 1000, 1000}, {"-20", -20, -20}, {"+12", 12, 12}, {" 25 ", 25, 25}, {"0", 0, 0},
     {"12abc", 12, kRefused}, {"abc", 0, kRefused}, {"", 0, kRefused}, {"1,5", 1, kRefused},
-    {"$5", 0, kRefused}, {"1.5.3", 1.5, kRefused}, {"3-4", 3, kRefused}, {"1 2", 1, kRefused},
-    {"--1", 0, kRefused}, {"- 5", 0, kRefused},
+    {"1.5.3", 1.5, kRefused}, {"1 2", 1, kRefused}, {"--1", 0, kRefused}, {"- 5", 0, kRefused},
     // Blanks: only the strict reading skips a CR, and only it allows blanks after the number.
     {" \t\n 42", 42, 42}, {"\r42", 0, 42}, {" \t\r\n25 \r\n\t", 0, 25}, {" ", 0, kRefused},
-    // A point before or after the digits, but not alone; a lone sign is no number either.
-    {"1.", 1, 1}, {"-.25", -0.25, -0.25}, {"-1.e2", -100, -100}, {".", 0, kRefused},
-    {"+.", 0, kRefused}, {"-", 0, kRefused},
-    // An exponent needs digits.
-    {"1e", 1, kRefused}, {"1E-x", 1, kRefused}, {"e5", 0, kRefused}, {"2E+3", 2000, 2000},
-    {"2e-3", 0.002, 0.002}, {"1e5.5", 1E+5, kRefused},
+    // A point before or after the digits, but not alone; an exponent needs digits.
+    {"1.", 1, 1}, {"-.25", -0.25, -0.25}, {".", 0, kRefused}, {"-", 0, kRefused},
+    {"1e", 1, kRefused}, {"1E-x", 1, kRefused}, {"2E+3", 2000, 2000}, {"2e-3", 0.002, 0.002},
     // Never infinity, nan or hexadecimal, which from_chars would take.
     {"inf", 0, kRefused}, {"NaN", 0, kRefused}, {"0x10", 0, kRefused},
     // Too large for a double: refused, or 0 for the reading that never fails; too small: +0.
     {"1e999", 0, kRefused}, {"-1e99999999999999999999", 0, kRefused},
-    {"1.7976931348623157e308", kLargest, kLargest}, {"0.000e99999", 0, 0}, {"-1e-999", 0, 0},
-    {"-0", 0, 0}, {"-0.0e5", 0, 0}, {"4.9e-324", kSmallest, kSmallest},
-    // Long digit strings go to the nearest double.
-    {"0." + std::string(400, '0') + "1e+400", 0.1, 0.1}, {std::string(50, '0') + "1.5", 1.5, 1.5},
+    {"1.7976931348623157e308", kLargest, kLargest}, {"-1e-999", 0, 0}, {"-0.0e5", 0, 0},
+    {"4.9e-324", kSmallest, kSmallest}, {"0." + std::string(400, '0') + "1e+400", 0.1, 0.1},
 };
 
 struct Writing {
@@ -60,17 +53,12 @@ struct Writing {
 };
 
 const Writing kWritings[] = {
-    {1000, "1000"}, {987.5, "987.5"}, {-20, "-20"}, {0.1 + 0.2, "0.3"}, {-0.0, "0"},
-    {1E-5, "0.00001"}, {-2.0 / 3, "-0.666666666666667"}, {123456789.123456789, "123456789.123457"},
-    {999999999999999.4, "999999999999999"}, {999999999999999.6, "1E+15"}, {1.5E+20, "1.5E+20"},
-    {-2.25E+300, "-2.25E+300"}, {-kSmallest, "-0." + std::string(323, '0') + "494065645841247"},
-    {kLargest, "1.79769313486231E+308"}, {-kLargest, "-1.79769313486231E+308"},
-    {kInfinity, "0"}, {std::numeric_limits<double>::quiet_NaN(), "0"},
+    {987.5, "987.5"}, {-20, "-20"}, {0.1 + 0.2, "0.3"}, {-0.0, "0"}, {1E-5, "0.00001"},
+    {-2.0 / 3, "-0.666666666666667"}, {999999999999999.4, "999999999999999"},
+    {999999999999999.6, "1E+15"}, {-2.25E+300, "-2.25E+300"}, {kLargest, "1.79769313486231E+308"},
+    {-kSmallest, "-0." + std::string(323, '0') + "494065645841247"}, {kInfinity, "0"},
 };
 
-// Numbers to write and read back, besides powers of ten from the denormals to the top.
-const double kSpread[] = {0, 1, 0.1 + 0.2, 1.0 / 3, 987.5, 1E+15, 1E-300, kSmallest, 2.225E-310,
-    std::numeric_limits<double>::min(), 1.7976931348623E+308, 999999999999999.6, 123456.789E+10};
 // clang-format on
 
 // `x` taken to the nearest value with 15 significant digits, read back as a double.
@@ -83,22 +71,8 @@ double RoundedTo15Digits(double x) {
     return rounded;
 }
 
-// A spread of magnitudes from the denormals to the top of the range, with both signs.
-std::vector<double> SpreadOfValues() {
-    std::vector<double> values(std::begin(kSpread), std::end(kSpread));
-    for (std::size_t i = 0, count = values.size(); i < count; ++i) {
-        values.push_back(-values[i]);
-    }
-    for (int exponent = -323; exponent <= 307; exponent += 7) {
-        const double x = 1.2345678901234567 * std::pow(10.0, exponent);
-        values.push_back(x);
-        values.push_back(-x / 3);
-    }
-    return values;
-}
-
-// The readings and writings of the tables, and every number of the spread written with an
-// exponent only from the 16th digit on and read back as itself taken to 15 significant digits.
+// The readings and writings of the tables, and numbers of every magnitude written with an
+// exponent only from the 16th digit on and read back as themselves taken to 15 digits.
 void ExpectTheConversions() {
     for (const Reading& reading : kReadings) {
         SCOPED_TRACE("text \"" + reading.text + "\"");
@@ -111,15 +85,17 @@ void ExpectTheConversions() {
     }
     for (const Writing& writing : kWritings)
         EXPECT_EQ(NumberText(writing.number), writing.text);
-    for (const double x : SpreadOfValues()) {
-        const std::string text = NumberText(x);
-        const double rounded = RoundedTo15Digits(x);
-        SCOPED_TRACE("number " + text);
-        EXPECT_EQ(StrictNumber(text), rounded);
-        EXPECT_EQ(LenientNumber(text), rounded);
-        EXPECT_EQ(NumberText(rounded), text);
-        EXPECT_EQ(text.find("E+") != std::string::npos, std::fabs(rounded) >= 1E+15);
-    }
+    for (int exponent = -323; exponent <= 308; exponent += 7)
+        for (const double x : {1.2345678901234567 * std::pow(10.0, exponent),
+                               -std::pow(10.0, exponent) / 3, 1 / 3.0 + exponent}) {
+            const std::string text = NumberText(x);
+            const double rounded = RoundedTo15Digits(x);
+            SCOPED_TRACE("number " + text);
+            EXPECT_EQ(StrictNumber(text), rounded);
+            EXPECT_EQ(LenientNumber(text), rounded);
+            EXPECT_EQ(NumberText(rounded), text);
+            EXPECT_EQ(text.find("E+") != std::string::npos, std::fabs(rounded) >= 1E+15);
+        }
     // The one number the rounding above cannot give: it rounds past the largest double.
     EXPECT_EQ(StrictNumber(NumberText(kLargest)), 1.79769313486231E+308);
 }

@@ -30,9 +30,6 @@ private:
     std::size_t next_ = 0;
 };
 
-// The largest value a source in [0, 1) can give.
-inline constexpr float largestRandom = 1.0f - 0x1p-24f;
-
 class HeadlessGame {
 public:
     explicit HeadlessGame(RandomSource* random = nullptr)
