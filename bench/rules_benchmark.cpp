@@ -1,7 +1,7 @@
 // Benchmarks of the rules that run on every timer tick and of the number conversions, with a
 // summary at the end that sets the race tick against its floor (the random draws and additions
 // it cannot do without) and counts the cut-off tick's heap allocations.
-#include "support/long_play.h"
+#include "long_play.h"
 #include "ui/toolkit/timer_sleep.h"
 
 #include <benchmark/benchmark.h>
@@ -47,7 +47,7 @@ std::size_t allocations = 0;
 namespace tarvelon {
 namespace {
 
-using testing::DirectGame;
+using bench::DirectGame;
 
 // A car moves less than 100 twips a tick, so from 3000 it takes more than 44 ticks to pass the
 // finish line at 7440: putting the cars back there every 44 ticks keeps a race running for
@@ -154,7 +154,7 @@ void BM_WholeRace(benchmark::State& state) {
     DirectGame game(random);
     std::int64_t ticks = 0;
     for (auto _ : state) {
-        const int raceTicks = testing::runRace(game.main());
+        const int raceTicks = bench::runRace(game.main());
         if (raceTicks < 0) {
             state.SkipWithError("the race did not end");
             break;

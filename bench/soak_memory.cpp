@@ -1,7 +1,7 @@
 // Resident memory over a long run: plays races with random bets as the soak test does and
 // prints the process's resident set after 1,000 and after 100,000 races. A game that keeps
 // something per race would show here as a ratio well above 1.
-#include "support/long_play.h"
+#include "long_play.h"
 
 #include <cstdio>
 #include <fstream>
@@ -11,7 +11,7 @@
 namespace {
 
 using namespace tarvelon;
-using namespace tarvelon::testing;
+using namespace tarvelon::bench;
 
 // VmRSS from /proc/self/status, in kB; -1 when it cannot be read.
 long residentKilobytes() {

@@ -1,7 +1,10 @@
 // Letting timers sleep changes nothing the player can see: random play runs once
 // with every firing and once with timers sleeping as the real front end's do, and
 // both games show the same windows and boxes after every event and millisecond.
-#include "support/long_play.h"
+#include "ui/headless_shell.h"
+#include "ui/main_form.h"
+#include "ui/toolkit/message_recorder.h"
+#include "ui/toolkit/random_source.h"
 #include "ui/toolkit/virtual_clock.h"
 
 #include <gtest/gtest.h>
@@ -14,11 +17,11 @@ namespace {
 struct Side {
     explicit Side(VirtualClock::Firings mode) : clock(mode) {
         for (const Main::TimerHandler& entry : Main::timerHandlers) {
-            Timer& timer = game.main().*entry.timer;
+            Timer& timer = window.*entry.timer;
             clock.add(timer, [this, &timer] {
                 ++firings;
                 const std::string inputs = timer.Inputs ? timer.Inputs() : "", before = seen();
-                game.main().fire(timer);
+                window.fire(timer);
                 // A firing the sleep rule takes for one that changed nothing must be one.
                 const bool same = timer.Inputs && timer.Inputs() == inputs;
                 EXPECT_TRUE(!same || seen() == before) << timer.Name << " changed silently";
@@ -29,14 +32,14 @@ struct Side {
     // The player's event `kind`: an option, typing, the standings' OK, or a button.
     void play(int kind, int option, const char* stake) {
         clock.event([&] {
-            Main& main = game.main();
+            Main& main = window;
             CommandButton* buttons[] = {&main.Command5, &main.Command1, &main.Command6,
                                         &main.Command4, &main.Command3};
             if (kind == 0)
                 main.options()[option]->click();
             else if (kind == 1 && main.Text7.Enabled)
                 main.Text7.Text = stake;
-            else if (Status* status = game.shell.existingStatus(); kind == 2 && status)
+            else if (Status* status = shell.existingStatus(); kind == 2 && status)
                 status->Command1_Click();
             else if (kind > 2 && buttons[kind - 3]->Enabled)
                 main.click(*buttons[kind - 3]);
@@ -68,25 +71,27 @@ struct Side {
             if constexpr (requires { c->BackColor; })
                 add(c->BackColor.value_or(Color{1, 2, 3})), add(c->BackColor.has_value());
         };
-        Main& main = game.main();
+        Main& main = window;
         add(main.Caption), add(main.Left), add(main.Top);
         for (ControlRef control : main.controls())
             std::visit(describe, control);
         for (Main::CarSlot slot : main.slots())
             describe(&slot.car);
-        if (Status* status = game.shell.existingStatus()) {
+        if (Status* status = shell.existingStatus()) {
             add(status->Visible);
             for (const Label* label : status->labels())
                 describe(label);
         }
-        for (const MessageRecorder::Shown& box : game.messages.shown)
+        for (const MessageRecorder::Shown& box : messages.shown)
             add(box.title), add(box.text), add(box.icon);
-        add(game.shell.mainClosed()), add(game.shell.programEnded());
+        add(shell.mainClosed()), add(shell.programEnded());
         return out;
     }
 
     GameRandom random;
-    DirectGame game{random};
+    MessageRecorder messages;
+    HeadlessShell shell;
+    Main window{{random, messages, shell}};
     VirtualClock clock;
     long firings = 0;
 };
@@ -99,7 +104,7 @@ TEST(TimerSleep, RandomPlayLooksTheSameWithSleepingTimers) {
         // "GO!", "Status", "About" and, rarely, "Exit".
         std::discrete_distribution<int> event({100, 300, 150, 50, 200, 120, 50, 28, 2});
         Side every(VirtualClock::Firings::Every), sleeping(VirtualClock::Firings::Sleeping);
-        for (int step = 0; step < 500 && !every.game.shell.programEnded(); ++step) {
+        for (int step = 0; step < 500 && !every.shell.programEnded(); ++step) {
             const int kind = event(random), option = int(random() % 7), wait = int(random() % 2600);
             const char* stake = stakes[random() % 8];
             for (Side* side : {&every, &sleeping})

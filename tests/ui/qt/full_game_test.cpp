@@ -1,14 +1,14 @@
-// A whole game through real clicks and typing: start-up, a bet, a race, the win
-// message, the reset, and the two ways the program ends.
+// A whole game through real clicks, typing and pasting: start-up, a bet, a race,
+// the win message, the reset, refused stakes, and the two ways the program ends.
 #include "widget_helpers.h"
 
 #include "ui/qt/game.h"
+#include "ui/texts.h"
 #include "ui/toolkit/message_recorder.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QRadioButton>
-
-#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -27,86 +27,88 @@ protected:
     QWidget& window() { return game.window(); }
     void click(const char* name) { QTest::mouseClick(child(window(), name), Qt::LeftButton); }
     QString text(const char* name) { return child<QLineEdit>(window(), name)->text(); }
+    // Chooses `car`, types `stake` over what the amount box holds and presses Place Bet.
+    void bet(const char* car, const char* stake) {
+        click(car);
+        auto* box = child<QLineEdit>(window(), "Text7");
+        box->selectAll();
+        QTest::keyClicks(box, stake);
+        click("Command5");
+    }
 
     MessageRecorder messages;
     bool ended = false;
     qt::Game game{&messages, [this] { ended = true; }};
 };
 
-TEST_F(FullGameTest, StartUpGreetsThePlayerBeforeTheWindowIsShownAndCentresIt) {
+TEST_F(FullGameTest, StartUpGreetsThePlayerBeforeTheWindowIsShown) {
     bool shownDuringGreeting = true;
     messages.whileShown = [&](const auto&) { shownDuringGreeting = window().isVisible(); };
     start();
     EXPECT_EQ(messages.shown.size(), 3u);
     EXPECT_FALSE(shownDuringGreeting);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QRect frame = window().frameGeometry();
-    EXPECT_NEAR(frame.center().x(), screen.center().x(), 1);
-    EXPECT_NEAR(frame.top() + frame.height() / 2.0, screen.height() * 0.425, 1);
 }
 
 TEST_F(FullGameTest, ABetOnTheWinnerIsPaidAndTheBoardResets) {
     start();
     messages.shown.clear();
-    click("blue"); // the first race of every run is won by the blue car
-    auto* stake = child<QLineEdit>(window(), "Text7");
-    ASSERT_TRUE(stake->isEnabled());
-    stake->selectAll();
-    QTest::keyClicks(stake, "150");
-    click("Command5");
-    EXPECT_EQ(text("money"), QStringLiteral("850"));
-    EXPECT_EQ(text("Text10"), QStringLiteral("150"));
-    EXPECT_EQ(text("Text7"), QStringLiteral("0"));
+    bet("blue", "150"); // the first race of every run is won by the blue car
+    EXPECT_EQ(text("money") + text("Text10") + text("Text7"), QStringLiteral("8501500"));
     EXPECT_FALSE(child(window(), "blue")->isEnabled());
 
     click("Command1");
     ASSERT_TRUE(waitUntil([&] { return !messages.shown.empty(); }, 10000));
     EXPECT_EQ(messages.shown[0].text, "Your car placed first in the race. You won $300");
     EXPECT_TRUE(waitUntil([&] { return text("money") == QStringLiteral("1150"); }));
-    EXPECT_TRUE(child(window(), "Command1")->isEnabled());
+    EXPECT_TRUE(child(window(), "Command1")->isEnabled() && child(window(), "Image3")->isVisible());
     EXPECT_TRUE(child<QRadioButton>(window(), "none")->isChecked());
     EXPECT_FALSE(child(window(), "Text7")->isEnabled());
     EXPECT_EQ(text("Text10"), QStringLiteral("0"));
-    EXPECT_TRUE(child(window(), "Image3")->isVisible());
 }
 
 TEST_F(FullGameTest, BettingClosesOnScreenOnceBothBetsArePlaced) {
     start();
-    for (const char* car : {"red", "green"}) {
-        click(car);
-        auto* stake = child<QLineEdit>(window(), "Text7");
-        stake->selectAll();
-        QTest::keyClicks(stake, "10");
-        click("Command5");
-    }
+    bet("red", "10");
+    bet("green", "10");
     EXPECT_TRUE(waitUntil([&] { return !child(window(), "Command5")->isEnabled(); }));
-    EXPECT_FALSE(child(window(), "Text7")->isEnabled());
-    EXPECT_FALSE(child(window(), "none")->isEnabled());
+    EXPECT_FALSE(child(window(), "Text7")->isEnabled() || child(window(), "none")->isEnabled());
     EXPECT_TRUE(child<QRadioButton>(window(), "green")->isChecked());
     EXPECT_EQ(text("money"), QStringLiteral("980"));
 }
 
-TEST_F(FullGameTest, ARefusedStakeIsToldAndKeptForCorrecting) {
+TEST_F(FullGameTest, PastedNonNumbersAreRefusedAndKeptForCorrecting) {
     start();
-    messages.shown.clear();
     click("red");
     auto* stake = child<QLineEdit>(window(), "Text7");
-    stake->selectAll();
-    QTest::keyClicks(stake, "12abc");
-    click("Command5");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(text("Text7"), QStringLiteral("12abc"));
-    EXPECT_EQ(text("money"), QStringLiteral("1000"));
+    const QString inputs[] = {
+        QString(1 << 20, QLatin1Char('7')) + QStringLiteral("x"), // cut to the box's length
+        QStringLiteral("12\u0001"),     // a control character after the digits
+        QStringLiteral("\u0661\u0662"), // Arabic-Indic digits
+        QStringLiteral("\uFF11\uFF12"), // full-width digits
+        QStringLiteral("NaN"),
+        QStringLiteral("12abc"),
+    };
+    for (const QString& input : inputs) {
+        SCOPED_TRACE(input.left(8).toStdString());
+        messages.shown.clear();
+        stake->selectAll();
+        QApplication::clipboard()->setText(input);
+        QTest::keySequence(stake, QKeySequence::Paste);
+        EXPECT_LE(stake->text().size(), stake->maxLength());
+        click("Command5");
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, texts::refusedStake);
+        EXPECT_EQ(text("money") + text("Text10"), QStringLiteral("10000"));
+        EXPECT_EQ(game.model().Text7.Text, stake->text().toStdString()) << "kept as shown";
+    }
+    click("Command1");
+    EXPECT_TRUE(waitUntil([&] { return game.model().Command1.Enabled; }, 10000)) << "plays on";
 }
 
 TEST_F(FullGameTest, SpendingEverythingEndsTheProgramAfterTheGameOverMessage) {
     start();
     messages.shown.clear();
-    click("red"); // red does not win the first race
-    auto* stake = child<QLineEdit>(window(), "Text7");
-    stake->selectAll();
-    QTest::keyClicks(stake, "1000");
-    click("Command5");
+    bet("red", "1000"); // red does not win the first race
     click("Command6");
     click("Command1");
     ASSERT_TRUE(waitUntil([&] { return ended; }, 10000));

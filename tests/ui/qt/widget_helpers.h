@@ -1,6 +1,8 @@
 // Helpers for driving and reading the real windows in widget tests.
 #pragma once
 
+#include "ui/toolkit/controls.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -28,6 +30,12 @@ W* child(QWidget& window, const char* name) {
 // The window as the player sees it, one image pixel per logical pixel.
 inline QImage screenshot(QWidget& window) {
     return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A control's place in pixels, converted here once: the layout assumes 15 twips a pixel.
+inline QRect inPixels(const Control& control) {
+    return QRect(qRound(control.Left / 15), qRound(control.Top / 15), qRound(control.Width / 15),
+                 qRound(control.Height / 15));
 }
 
 } // namespace tarvelon::testing

@@ -1,0 +1,157 @@
+// A race from "GO!" to the reset: the start signal, the cars' steps, the finish line, the
+// standings, both payouts, the reset and the end of the game.
+#include "support/headless_game.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvelon {
+namespace {
+
+using testing::HeadlessGame;
+using testing::ScriptedRandom;
+using Column = Status::Column;
+
+bool allCarsAtStart(Main& main) {
+    for (Main::CarSlot slot : main.slots())
+        if (slot.car.Left != 30)
+            return false;
+    return true;
+}
+
+TEST(Race, TheFirstTenWinnersAreTheSameInEveryRun) {
+    HeadlessGame game;
+    std::array<std::string, 6> wins{"0", "0", "0", "0", "0", "0"};
+    std::vector<int> winners;
+    for (int race = 0; race < 10; ++race) {
+        ASSERT_GT(game.race(), 0);
+        for (int slot = 1; slot <= 6; ++slot)
+            if (game.tally(slot, Column::Wins) != wins[slot - 1]) {
+                wins[slot - 1] = game.tally(slot, Column::Wins);
+                winners.push_back(slot);
+            }
+    }
+    EXPECT_EQ(winners, (std::vector<int>{3, 5, 2, 5, 1, 1, 1, 3, 3, 5}));
+}
+
+TEST(Race, GoClosesBettingAndTheSignalTurnsGreenAfterOneSecond) {
+    HeadlessGame game;
+    Main& main = game.main();
+    main.blue.select();
+    game.click(main.Command1);
+    EXPECT_FALSE(main.Command1.Enabled || main.Command5.Enabled || main.Text7.Enabled);
+    for (OptionButton* option : main.options())
+        EXPECT_FALSE(option->Enabled) << option->Name;
+    EXPECT_TRUE(main.blue.Value()) << "still the bet choice";
+    for (Main::CarSlot slot : main.slots())
+        EXPECT_TRUE(slot.name.Locked && slot.name.BackColor == colors::lightGrey);
+    EXPECT_TRUE(main.Image10.Visible && main.Image5.Visible && !main.Image3.Visible);
+
+    game.clock.advance(999);
+    EXPECT_TRUE(main.Image10.Visible && !main.Race.Enabled) << "amber stands a whole second";
+    game.clock.advance(1);
+    EXPECT_TRUE(main.Image5.Visible && !main.Image10.Visible && !main.Image3.Visible);
+    EXPECT_TRUE(main.Race.Enabled);
+    game.clock.advance(9);
+    EXPECT_TRUE(allCarsAtStart(main)) << "the first tick comes one race interval later";
+    game.clock.advance(1);
+    EXPECT_FALSE(allCarsAtStart(main));
+}
+
+TEST(Race, TheLowestSlotStrictlyPastTheFinishLineAfterItsStepWins) {
+    const struct {
+        std::array<float, 6> lefts;
+        std::vector<float> draws;
+        int winner;
+    } cases[] = {
+        {{7440, 30, 30, 30, 30, 30}, {0.0f}, 0},              // on the line is not past it
+        {{7440, 30, 30, 30, 30, 30}, {0.01f, 0.0f}, 1},       // the step of the same tick counts
+        {{30, 7441, 30, 30, 7440.5f, 7500}, {0.0f}, 2},       // a tie goes to the lowest slot
+        {{30, 30, 30, 30, 30, 7440}, {0, 0, 0, 0, 0, 0.5}, 6} // any slot can win
+    };
+    for (const auto& c : cases) {
+        ScriptedRandom random(c.draws);
+        HeadlessGame game(&random);
+        Main& main = game.main();
+        game.click(main.Command1);
+        game.clock.advance(1000);
+        for (int slot = 0; slot < 6; ++slot)
+            main.slots()[slot].car.Left = c.lefts[slot];
+        main.Race_Timer();
+        SCOPED_TRACE(c.winner);
+        EXPECT_EQ(main.Race.Enabled || main.Timer3.Enabled, c.winner == 0) << "both stop";
+        EXPECT_EQ(game.shell.existingStatus() != nullptr, c.winner != 0);
+        for (int slot = 1; c.winner && slot <= 6; ++slot)
+            EXPECT_EQ(game.tally(slot, Column::Wins) + game.tally(slot, Column::Losses),
+                      slot == c.winner ? "10" : "01");
+    }
+}
+
+TEST(Race, BetsOnTheWinnerArePaidTwiceTheBoardResetsAndAnEmptyBankrollEndsTheGame) {
+    const std::string won = "Your car placed first in the race. You won $";
+    const std::string over = "Your All Out Of Money. Game Over.";
+    const struct {
+        int first;
+        const char* stake1;
+        int second; // -1: no second bet
+        const char* stake2;
+        int winner;
+        const char* money;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {2, "150", -1, "", 3, "1150", {won + "300"}},
+        {0, "100", 1, "50", 2, "950", {won + "100"}},
+        {0, "100", 0, "50", 1, "1150", {won + "200", won + "100"}},
+        {0, "999.99", -1, "", 2, "0.00999999999999091", {}},
+        {0, "1000", -1, "", 2, "0", {over}},
+        {0, "1500", -1, "", 2, "-500", {over}},
+        {0, "1500", -1, "", 1, "2500", {won + "3000"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stake1);
+        HeadlessGame game;
+        Main& main = game.main();
+        game.bet(*main.options()[c.first], c.stake1);
+        if (c.second >= 0)
+            game.bet(*main.options()[c.second], c.stake2);
+        EXPECT_FALSE(main.timer.Enabled) << "spending it on bets ends nothing";
+        game.forceWinner(c.winner);
+        game.clock.advance(10);
+        EXPECT_EQ(main.money.Text, c.money);
+        std::vector<std::string> shown;
+        for (const auto& box : game.messages.shown) {
+            shown.push_back(box.text);
+            EXPECT_EQ(box.title, main.Caption);
+        }
+        EXPECT_EQ(shown, c.messages);
+        const bool gameOver = shown.size() && shown.back() == over;
+        EXPECT_EQ(main.timer.Enabled, gameOver);
+        // The board is reset for the next race.
+        EXPECT_EQ(main.Bet.Caption + main.bet2.Caption + main.Text10.Text + main.Text13.Text,
+                  "No BetNo Bet00");
+        EXPECT_EQ(main.Command5.Tag, "2");
+        EXPECT_TRUE(main.Command5.Enabled && main.Command1.Enabled);
+        for (OptionButton* option : main.options())
+            EXPECT_TRUE(option->Enabled) << option->Name;
+        EXPECT_TRUE(allCarsAtStart(main));
+        EXPECT_TRUE(main.Image10.Visible && main.Image3.Visible && !main.Image5.Visible);
+        EXPECT_FALSE(main.Race.Enabled || main.Timer3.Enabled);
+        EXPECT_FALSE(game.shell.programEnded());
+        game.clock.advance(1);
+        EXPECT_EQ(game.shell.programEnded(), gameOver) << "the quit timer ends it";
+    }
+}
+
+TEST(Race, TheResetChoosesNoBetWhichClosesTheAmountBoxOnlyIfACarWasChosen) {
+    for (bool carChosen : {true, false}) {
+        HeadlessGame game;
+        if (carChosen)
+            game.click(game.main().blue);
+        ASSERT_GT(game.race(), 0);
+        EXPECT_TRUE(game.main().none.Value());
+        EXPECT_EQ(game.main().Text7.Enabled, !carChosen) << "none_Click runs only on a change";
+        EXPECT_EQ(game.main().Text7.Text, "0");
+    }
+}
+
+} // namespace
+} // namespace tarvelon
