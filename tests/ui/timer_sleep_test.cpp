@@ -18,13 +18,15 @@ struct Side {
     explicit Side(VirtualClock::Firings mode) : clock(mode) {
         for (const Main::TimerHandler& entry : Main::timerHandlers) {
             Timer& timer = window.*entry.timer;
-            clock.add(timer, [this, &timer] {
+            const bool check = mode == VirtualClock::Firings::Sleeping && timer.Inputs;
+            clock.add(timer, [this, &timer, check] {
                 ++firings;
-                const std::string inputs = timer.Inputs ? timer.Inputs() : "", before = seen();
+                const std::string inputs = check ? timer.Inputs() : "",
+                                  before = check ? seen() : "";
                 window.fire(timer);
                 // A firing the sleep rule takes for one that changed nothing must be one.
-                const bool same = timer.Inputs && timer.Inputs() == inputs;
-                EXPECT_TRUE(!same || seen() == before) << timer.Name << " changed silently";
+                EXPECT_TRUE(!check || timer.Inputs() != inputs || seen() == before)
+                    << timer.Name << " changed silently";
             });
         }
     }
@@ -98,13 +100,13 @@ struct Side {
 
 TEST(TimerSleep, RandomPlayLooksTheSameWithSleepingTimers) {
     const char* stakes[] = {"0", "1", "25", "100", "999.99", "1000", "5000", "x"};
-    for (std::uint32_t seed : {1u, 2u, 3u, 4u}) {
+    for (std::uint32_t seed : {1u, 2u, 3u}) {
         std::mt19937 random(seed);
         // Waiting, then the kinds of Side::play: an option, typing, OK, "Place Bet",
         // "GO!", "Status", "About" and, rarely, "Exit".
         std::discrete_distribution<int> event({100, 300, 150, 50, 200, 120, 50, 28, 2});
         Side every(VirtualClock::Firings::Every), sleeping(VirtualClock::Firings::Sleeping);
-        for (int step = 0; step < 500 && !every.shell.programEnded(); ++step) {
+        for (int step = 0; step < 400 && !every.shell.programEnded(); ++step) {
             const int kind = event(random), option = int(random() % 7), wait = int(random() % 2600);
             const char* stake = stakes[random() % 8];
             for (Side* side : {&every, &sleeping})
