@@ -120,6 +120,11 @@ public:
     // tick writes nothing while bets are left.
     bool fire(const Timer& timer);
 
+    // Centres the window on the screen by its outer size (`Width`, `Height`); the
+    // load handler does this first, and a front end again if the frame's size comes
+    // to be known only once the window is shown.
+    void placeWindow();
+
     // Handlers.
     void Form_Load();               // places the window and greets the player, before it is shown
     void Command1_Click();          // "GO!"

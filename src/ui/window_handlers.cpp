@@ -5,12 +5,16 @@
 
 namespace tarvelon {
 
-void Main::Form_Load() {
+void Main::placeWindow() {
     // Centred across the screen, with its vertical centre at 0.425 of the screen's
     // height; nothing corrects a window larger than the screen.
     const ScreenSize screen = services_.shell.screenSize();
     Top = static_cast<float>(screen.Height * 0.85 / 2 - static_cast<double>(Height) / 2);
     Left = static_cast<float>(screen.Width / 2 - static_cast<double>(Width) / 2);
+}
+
+void Main::Form_Load() {
+    placeWindow();
     for (const char* line : texts::startupLines)
         services_.messages.show(line, Caption, MessageIcon::None);
 }

@@ -9,6 +9,8 @@
 #include "ui/main_form.h"
 #include "ui/toolkit/random_source.h"
 
+#include <QMargins>
+
 #include <functional>
 #include <memory>
 
@@ -31,6 +33,11 @@ public:
     Dispatcher& dispatcher() { return dispatcher_; }
 
 private:
+    // The model's window size: the client size grown by the frame.
+    void setOuterSize(const QMargins& frame);
+    // Puts the window where the model's Left and Top put its frame.
+    void placeWindow(const QMargins& frame);
+
     GameRandom random_;
     Dispatcher dispatcher_;
     QtMessageBoxes dialogs_;
