@@ -4,7 +4,7 @@
 // files into the program as resources; the output is the same, byte for byte,
 // on every run.
 #include "pictures.h"
-#include "png_writer.h"
+#include "png_file.h"
 
 #include <exception>
 #include <filesystem>
@@ -21,12 +21,11 @@ int main(int argc, char** argv) {
     try {
         const std::filesystem::path folder = argv[1];
         std::filesystem::create_directories(folder);
-        const auto write = [&folder](const std::string& name, const Canvas& canvas,
-                                     PngColour colour = PngColour::Rgba) {
-            writePng(folder / name, canvas, colour);
+        const auto write = [&folder](const std::string& name, const Canvas& canvas) {
+            savePng(folder / name, canvas);
         };
 
-        write("track.png", drawTrack(), PngColour::Rgb);
+        write("track.png", drawTrack());
         for (std::size_t slot = 0; slot < carBodyColours.size(); ++slot)
             write("car" + std::to_string(slot + 1) + ".png", drawCar(carBodyColours[slot]));
         write("signal_amber.png", drawSignal(LitLamp::Amber));
