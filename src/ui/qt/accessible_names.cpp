@@ -1,5 +1,7 @@
-// Accessible names: what each box holds, said plainly, since the layout's own
-// names ("Text10") mean nothing to a player.
+// Accessible names: what each box, button or option is, said plainly, since the
+// layout's own names ("Text10") mean nothing to a player; and for labels, whose
+// name is all a screen reader gets, the caption itself after a short lead where
+// the caption alone says too little ("3" is "Red Ryder, wins: 3").
 #include "accessible_names.h"
 
 #include <QHash>
@@ -8,26 +10,12 @@ namespace tarvelon::qt {
 
 QString accessibleNameOf(const QString& window, const std::string& name) {
     static const QHash<QString, QString> status{
-        {"Label19", "Wins"},
-        {"Label20", "Loses"},
-        {"Label1", "Red Ryder"},
-        {"Label2", "Green Apple"},
-        {"Label3", "Blueberry"},
-        {"Label4", "Orange Tiger"},
-        {"Label5", "Yellow Moon"},
-        {"Label6", "Purple Powder"},
-        {"Label7", "Red Ryder wins"},
-        {"Label8", "Red Ryder losses"},
-        {"Label9", "Green Apple wins"},
-        {"Label10", "Green Apple losses"},
-        {"Label11", "Blueberry wins"},
-        {"Label12", "Blueberry losses"},
-        {"Label13", "Orange Tiger wins"},
-        {"Label14", "Orange Tiger losses"},
-        {"Label15", "Yellow Moon wins"},
-        {"Label16", "Yellow Moon losses"},
-        {"Label17", "Purple Powder wins"},
-        {"Label18", "Purple Powder losses"},
+        {"Label7", "Red Ryder, wins"},          {"Label8", "Red Ryder, losses"},
+        {"Label9", "Green Apple, wins"},        {"Label10", "Green Apple, losses"},
+        {"Label11", "Blueberry, wins"},         {"Label12", "Blueberry, losses"},
+        {"Label13", "Orange Tiger, wins"},      {"Label14", "Orange Tiger, losses"},
+        {"Label15", "Yellow Moon, wins"},       {"Label16", "Yellow Moon, losses"},
+        {"Label17", "Purple Powder, wins"},     {"Label18", "Purple Powder, losses"},
         {"Command1", "OK: hide the standings"},
     };
     static const QHash<QString, QString> main{
@@ -61,22 +49,27 @@ QString accessibleNameOf(const QString& window, const std::string& name) {
         {"Frame5", "Current Bid, first bet"},
         {"Text11", "Dollars"},
         {"Text10", "Stake of the first bet, in dollars"},
-        {"Bet", "Car of the first bet"},
+        {"Bet", "First bet"},
         {"Frame6", "Current Bid, second bet"},
         {"Text12", "Dollars"},
         {"Text13", "Stake of the second bet, in dollars"},
-        {"bet2", "Car of the second bet"},
+        {"bet2", "Second bet"},
         {"Frame4", "Title"},
         {"Shape1", "Title panel"},
         {"Image4", "Title lettering"},
         {"Image7", "Title lettering"},
         {"Image8", "Title lettering"},
-        {"Label3", "2000"},
         {"Image9", "Two racing cars"},
         {"Command4", "About"},
         {"Command3", "Exit"},
     };
     return (window == QLatin1String("Status") ? status : main).value(QString::fromStdString(name));
+}
+
+QString labelNameOf(const QString& window, const std::string& name, const std::string& caption) {
+    const QString lead = accessibleNameOf(window, name);
+    const QString shown = QString::fromStdString(caption);
+    return lead.isEmpty() ? shown : lead + QStringLiteral(": ") + shown;
 }
 
 } // namespace tarvelon::qt

@@ -83,6 +83,8 @@ QWidget* WidgetBuilder::button(const CommandButton& button, QWidget* window,
         push->setCursor(*handPointer_);
     }
     push->setEnabled(button.Enabled);
+    // Return presses a focused button as Space does, in every window, not only in dialogs.
+    push->setAutoDefault(true);
     QObject::connect(push, &QPushButton::clicked,
                      [this, onClick = std::move(onClick)] { dispatcher_.dispatch(onClick); });
     place(push, button);
@@ -128,8 +130,13 @@ QWidget* WidgetBuilder::label(const Label& label, QWidget* window) {
         text->setPalette(palette);
     }
     place(text, label);
-    texts_.watch(&label.Caption,
-                 [text](const std::string& caption) { text->setText(toQString(caption)); });
+    // A label's name is all a screen reader gets of it, so it follows the caption;
+    // each new name tells the reader once.
+    text->setAccessibleName(labelNameOf(window_, label.Name, label.Caption));
+    texts_.watch(&label.Caption, [text, window = window_, &label](const std::string& caption) {
+        text->setText(toQString(caption));
+        text->setAccessibleName(labelNameOf(window, label.Name, caption));
+    });
     return text;
 }
 

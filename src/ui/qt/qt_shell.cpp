@@ -17,7 +17,7 @@ QtShell::~QtShell() = default;
 Status& QtShell::status() {
     if (!status_) {
         status_ = std::make_unique<Status>();
-        statusWindow_ = std::make_unique<StatusWindow>(*status_, dispatcher_);
+        statusWindow_ = std::make_unique<StatusWindow>(*status_, dispatcher_, mainWindow_);
     }
     return *status_;
 }

@@ -11,8 +11,8 @@
 
 namespace tarvelon::qt {
 
-StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher)
-    : QWidget(nullptr, Qt::Window), model_(model), dispatcher_(dispatcher),
+StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher, QWidget* gameWindow)
+    : QWidget(nullptr, Qt::Window), model_(model), dispatcher_(dispatcher), gameWindow_(gameWindow),
       builder_(dispatcher, QStringLiteral("Status")) {
     setObjectName(QStringLiteral("Status"));
     setWindowTitle(QString::fromStdString(model.Caption));
@@ -32,10 +32,16 @@ void StatusWindow::render() {
             move(screen + QPoint(toPixels(Status::LayoutLeft), toPixels(Status::LayoutTop)));
             placed_ = true;
         }
+        // A window manager may leave the focus where it was; asking for it gives
+        // the OK button, the only control that takes it, the keyboard.
         show();
         raise();
+        activateWindow();
     } else if (!model_.Visible && isVisible()) {
+        // Nor need it hand the focus back to the game window on its own.
         hide();
+        if (gameWindow_ && gameWindow_->isVisible())
+            gameWindow_->activateWindow();
     }
 }
 

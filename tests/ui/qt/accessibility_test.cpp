@@ -1,0 +1,79 @@
+// What a screen reader hears of the labels: each one's name holds what it shows,
+// and a change of it is told once.
+#include "widget_helpers.h"
+
+#include "ui/qt/game.h"
+#include "ui/toolkit/message_recorder.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace tarvelon {
+namespace {
+
+using testing::child;
+using testing::waitUntil;
+
+std::vector<QString> namesChanged;
+void recordNameChange(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::NameChanged)
+        namesChanged.push_back(event->object()->objectName());
+}
+
+class AccessibilityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game.start();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&game.window()));
+        click(game.window(), "Command6"); // makes the standings window
+        QAccessible::installUpdateHandler(recordNameChange);
+        namesChanged.clear();
+    }
+    void TearDown() override { QAccessible::installUpdateHandler(nullptr); }
+    void click(QWidget& window, const char* name) {
+        QTest::mouseClick(child(window, name), Qt::LeftButton);
+    }
+
+    // Every label of both windows says its caption, as words of their own.
+    void expectEveryLabelSaysItsCaption() {
+        for (QWidget* window : {&game.window(), game.shell().statusWindow()}) {
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                const QString name =
+                    QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+                const QRegularExpression words(QStringLiteral("(^|\\W)%1(\\W|$)")
+                                                   .arg(QRegularExpression::escape(label->text())));
+                EXPECT_TRUE(name.contains(words))
+                    << label->objectName().toStdString() << ": \"" << name.toStdString() << "\"";
+            }
+        }
+    }
+
+    MessageRecorder messages;
+    qt::Game game{&messages, [] {}};
+};
+
+TEST_F(AccessibilityTest, EveryLabelSaysWhatItShowsThroughABetARaceAndAReset) {
+    expectEveryLabelSaysItsCaption();
+    click(game.window(), "blue"); // the first race of every run is won by the blue car
+    QTest::keyClicks(child(game.window(), "Text7"), "5");
+    click(game.window(), "Command5");
+    EXPECT_EQ(namesChanged, std::vector<QString>{QStringLiteral("Bet")}) << "told once";
+    expectEveryLabelSaysItsCaption();
+
+    click(game.window(), "Command1");
+    ASSERT_TRUE(waitUntil(
+        [&] { return child<QLineEdit>(game.window(), "Text10")->text() == QStringLiteral("0"); },
+        10000))
+        << "the board resets after the race";
+    expectEveryLabelSaysItsCaption();
+    EXPECT_EQ(std::count(namesChanged.begin(), namesChanged.end(), QStringLiteral("Bet")), 2);
+    EXPECT_EQ(std::count(namesChanged.begin(), namesChanged.end(), QStringLiteral("Label11")), 1)
+        << "the winner's tally";
+}
+
+} // namespace
+} // namespace tarvelon
