@@ -1,14 +1,18 @@
-// A whole game through real clicks, typing and pasting: start-up, a bet, a race,
-// the win message, the reset, refused stakes, and the two ways the program ends.
+// A whole game as players play it: start-up, two bets, a race, the win message, the reset and
+// the standings by the keyboard alone, every label heard as a screen reader hears it; pasted
+// stakes refused; and the ways the program ends.
 #include "widget_helpers.h"
 
 #include "ui/qt/game.h"
 #include "ui/texts.h"
 #include "ui/toolkit/message_recorder.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -18,22 +22,59 @@ namespace {
 using testing::child;
 using testing::waitUntil;
 
+std::string spokenName(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+}
+
+// Every label's name holds its caption as words of their own.
+void expectLabelsSpeakTheirCaptions(QWidget& window) {
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        const QRegularExpression words("(^|\\W)" + QRegularExpression::escape(label->text()) +
+                                       "(\\W|$)");
+        EXPECT_TRUE(QString::fromStdString(spokenName(label)).contains(words))
+            << label->objectName().toStdString() << " says \"" << spokenName(label) << "\" for \""
+            << label->text().toStdString() << "\"";
+    }
+}
+
 class FullGameTest : public ::testing::Test {
 protected:
     void start() {
         game.start();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&game.window()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&game.window()));
     }
     QWidget& window() { return game.window(); }
     void click(const char* name) { QTest::mouseClick(child(window(), name), Qt::LeftButton); }
     QString text(const char* name) { return child<QLineEdit>(window(), name)->text(); }
-    // Chooses `car`, types `stake` over what the amount box holds and presses Place Bet.
-    void bet(const char* car, const char* stake) {
-        click(car);
-        auto* box = child<QLineEdit>(window(), "Text7");
-        box->selectAll();
-        QTest::keyClicks(box, stake);
-        click("Command5");
+
+    QWidget* focused() { return QApplication::focusWidget(); }
+    void press(Qt::Key key) { QTest::keyClick(focused(), key); }
+    // Tabs on until `name` has the focus, as a player would.
+    void tabTo(const char* name) {
+        for (int presses = 0; presses < 40 && focused()->objectName() != QLatin1String(name);
+             ++presses)
+            press(Qt::Key_Tab);
+        ASSERT_EQ(focused()->objectName(), QLatin1String(name));
+    }
+    // Tabs into the option group, then picks `car` with the arrow keys and Space.
+    void pickWithArrows(const char* car) {
+        // Tab stops once in the group: at its selected option, or its first.
+        for (int presses = 0; presses < 40 && !qobject_cast<QRadioButton*>(focused()); ++presses)
+            press(Qt::Key_Tab);
+        for (Qt::Key arrow : {Qt::Key_Down, Qt::Key_Up})
+            for (int presses = 0; presses < 7 && focused()->objectName() != QLatin1String(car);
+                 ++presses)
+                press(arrow);
+        ASSERT_EQ(focused()->objectName(), QLatin1String(car));
+        press(Qt::Key_Space);
+        EXPECT_TRUE(qobject_cast<QRadioButton*>(focused())->isChecked());
+    }
+    void betByKeyboard(const char* car, const char* stake) {
+        pickWithArrows(car);
+        tabTo("Text7");
+        QTest::keyClicks(focused(), stake); // Tab selected the "0", so typing replaces it
+        tabTo("Command5");
+        press(Qt::Key_Space);
     }
 
     MessageRecorder messages;
@@ -49,31 +90,67 @@ TEST_F(FullGameTest, StartUpGreetsThePlayerBeforeTheWindowIsShown) {
     EXPECT_FALSE(shownDuringGreeting);
 }
 
-TEST_F(FullGameTest, ABetOnTheWinnerIsPaidAndTheBoardResets) {
+TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard) {
     start();
     messages.shown.clear();
-    bet("blue", "150"); // the first race of every run is won by the blue car
-    EXPECT_EQ(text("money") + text("Text10") + text("Text7"), QStringLiteral("8501500"));
-    EXPECT_FALSE(child(window(), "blue")->isEnabled());
+    expectLabelsSpeakTheirCaptions(window());
+    EXPECT_EQ(spokenName(child(window(), "Image10")), "Start signal: amber light");
+    EXPECT_TRUE(spokenName(child(window(), "Image5")).empty()) << "hidden behind the amber light";
 
-    click("Command1");
-    ASSERT_TRUE(waitUntil([&] { return !messages.shown.empty(); }, 10000));
-    EXPECT_EQ(messages.shown[0].text, "Your car placed first in the race. You won $300");
-    EXPECT_TRUE(waitUntil([&] { return text("money") == QStringLiteral("1150"); }));
-    EXPECT_TRUE(child(window(), "Command1")->isEnabled() && child(window(), "Image3")->isVisible());
-    EXPECT_TRUE(child<QRadioButton>(window(), "none")->isChecked());
-    EXPECT_FALSE(child(window(), "Text7")->isEnabled());
-    EXPECT_EQ(text("Text10"), QStringLiteral("0"));
-}
+    // The standings take the focus on OK, and give it back when they hide.
+    tabTo("Command6");
+    press(Qt::Key_Space);
+    QWidget* standings = game.shell().statusWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(standings));
+    EXPECT_EQ(focused(), child(*standings, "Command1"));
+    press(Qt::Key_Return);
+    EXPECT_FALSE(standings->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
 
-TEST_F(FullGameTest, BettingClosesOnScreenOnceBothBetsArePlaced) {
-    start();
-    bet("red", "10");
-    bet("green", "10");
+    betByKeyboard("blue", "100"); // the first race of every run is won by the blue car
+    EXPECT_FALSE(child(window(), "blue")->isEnabled()) << "the first bet's car";
+    betByKeyboard("red", "50");
+    EXPECT_EQ(text("money") + text("Text10") + text("Text13"), QStringLiteral("85010050"));
     EXPECT_TRUE(waitUntil([&] { return !child(window(), "Command5")->isEnabled(); }));
     EXPECT_FALSE(child(window(), "Text7")->isEnabled() || child(window(), "none")->isEnabled());
-    EXPECT_TRUE(child<QRadioButton>(window(), "green")->isChecked());
-    EXPECT_EQ(text("money"), QStringLiteral("980"));
+    EXPECT_EQ(spokenName(child(window(), "Bet")), "First bet: Blue Streak");
+    EXPECT_EQ(spokenName(child(window(), "bet2")), "Second bet: Red Ryder");
+    expectLabelsSpeakTheirCaptions(window());
+
+    tabTo("Command1");
+    press(Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return !child(window(), "Image10")->isVisible(); }));
+    EXPECT_EQ(spokenName(child(window(), "Image5")), "Start signal: green light, go");
+    ASSERT_TRUE(waitUntil([&] { return !messages.shown.empty(); }, 10000));
+    EXPECT_EQ(messages.shown[0].text, "Your car placed first in the race. You won $200");
+    // The board is reset for the next race.
+    ASSERT_TRUE(waitUntil([&] { return child(window(), "Command1")->isEnabled(); }));
+    EXPECT_EQ(text("money") + text("Text10"), QStringLiteral("10500"));
+    EXPECT_TRUE(child<QRadioButton>(window(), "none")->isChecked());
+    EXPECT_TRUE(child(window(), "Image3")->isVisible() && !child(window(), "Text7")->isEnabled());
+    EXPECT_EQ(spokenName(child(window(), "Bet")), "First bet: No Bet");
+    expectLabelsSpeakTheirCaptions(window());
+
+    // The same standings window again, with the race it missed while hidden.
+    tabTo("Command6");
+    press(Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(standings));
+    EXPECT_EQ(game.shell().statusWindow(), standings) << "one standings window per run";
+    expectLabelsSpeakTheirCaptions(*standings);
+    EXPECT_EQ(spokenName(child(*standings, "Label11")), "Blueberry, wins: 1");
+    EXPECT_EQ(spokenName(child(*standings, "Label8")), "Red Ryder, losses: 1");
+    standings->close();
+    EXPECT_FALSE(standings->isVisible()) << "its close control hides it";
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+
+    tabTo("Command4");
+    press(Qt::Key_Return);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].title, "About Tarvelon 2000");
+    tabTo("Command3");
+    press(Qt::Key_Space);
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(FullGameTest, PastedNonNumbersAreRefusedAndKeptForCorrecting) {
@@ -108,7 +185,7 @@ TEST_F(FullGameTest, PastedNonNumbersAreRefusedAndKeptForCorrecting) {
 TEST_F(FullGameTest, SpendingEverythingEndsTheProgramAfterTheGameOverMessage) {
     start();
     messages.shown.clear();
-    bet("red", "1000"); // red does not win the first race
+    betByKeyboard("red", "1000"); // red does not win the first race
     click("Command6");
     click("Command1");
     ASSERT_TRUE(waitUntil([&] { return ended; }, 10000));
@@ -118,18 +195,10 @@ TEST_F(FullGameTest, SpendingEverythingEndsTheProgramAfterTheGameOverMessage) {
     EXPECT_EQ(game.shell().statusWindow(), nullptr) << "closed with its counts";
 }
 
-TEST_F(FullGameTest, ExitAndTheFrameCloseControlBothEndTheProgram) {
+TEST_F(FullGameTest, TheFrameCloseControlEndsTheProgram) {
     start();
-    click("Command3");
+    window().close();
     EXPECT_TRUE(ended);
-    EXPECT_FALSE(window().isVisible());
-
-    MessageRecorder otherMessages;
-    bool otherEnded = false;
-    qt::Game other(&otherMessages, [&] { otherEnded = true; });
-    other.start();
-    other.window().close();
-    EXPECT_TRUE(otherEnded);
 }
 
 } // namespace

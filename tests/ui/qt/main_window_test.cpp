@@ -1,4 +1,4 @@
-// The real game window: its layout, a race started with a real click, and what
+// The real windows: their layouts, a race started with a real click, and what
 // the player sees of the track, the cars and the start signal.
 #include "widget_helpers.h"
 
@@ -7,6 +7,7 @@
 #include "ui/qt/pictures.h"
 #include "ui/toolkit/message_recorder.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
@@ -52,20 +53,17 @@ void expectPictureFits(PictureId id, QSize place, bool transparent) {
         EXPECT_EQ(image.pixelColor(corner).alpha(), transparent ? 0 : 255);
 }
 
-TEST_F(MainWindowTest, EveryControlIsWhereItsModelSaysAndShowsWhatItHolds) {
-    EXPECT_EQ(window().size(), QSize(723, 467));
-    EXPECT_EQ(window().windowTitle(), QString::fromStdString(game.model().Caption));
-    EXPECT_FALSE(window().windowIcon().isNull());
-    EXPECT_EQ(window().palette().color(QPalette::Window), QColor(255, 128, 0));
-    for (ControlRef ref : game.model().controls())
+// Every control of `window` is where its model says and shows what the model holds.
+void expectShowsItsModel(QWidget& window, const std::vector<ControlRef>& controls) {
+    for (ControlRef ref : controls)
         std::visit(
             [&](auto* control) {
                 SCOPED_TRACE(control->Name);
-                QWidget* widget = child(window(), control->Name.c_str());
+                QWidget* widget = child(window, control->Name.c_str());
                 ASSERT_NE(widget, nullptr);
                 EXPECT_EQ(widget->parentWidget(),
-                          control->Container ? child(window(), control->Container->Name.c_str())
-                                             : &window());
+                          control->Container ? child(window, control->Container->Name.c_str())
+                                             : &window);
                 EXPECT_EQ(widget->geometry(), inPixels(*control));
                 EXPECT_EQ(widget->isVisible(), control->Visible);
                 if constexpr (requires { control->Caption; }) {
@@ -86,18 +84,43 @@ TEST_F(MainWindowTest, EveryControlIsWhereItsModelSaysAndShowsWhatItHolds) {
                     EXPECT_EQ(qobject_cast<QRadioButton*>(widget)->isChecked(), control->Value());
                 }
                 if constexpr (requires { control->HandPointer; }) {
-                    EXPECT_EQ(widget->cursor().hotSpot(), QPoint(5, 0)) << "the hand's fingertip";
+                    EXPECT_EQ(widget->cursor().hotSpot(),
+                              control->HandPointer ? QPoint(5, 0) : QPoint())
+                        << "the hand's fingertip";
                 }
                 if constexpr (requires { control->Picture; })
                     expectPictureFits(control->Picture, widget->size(), true);
             },
             ref);
+}
+
+TEST_F(MainWindowTest, EveryControlOfBothWindowsIsWhereItsModelSaysAndShowsWhatItHolds) {
+    EXPECT_EQ(window().size(), QSize(723, 467));
+    EXPECT_EQ(window().windowTitle(), QString::fromStdString(game.model().Caption));
+    EXPECT_FALSE(window().windowIcon().isNull());
+    EXPECT_EQ(window().palette().color(QPalette::Window), QColor(255, 128, 0));
+    expectShowsItsModel(window(), game.model().controls());
     // The track sits inside its 2-pixel border; the cars are painted on it.
     const Image& track = game.model().Image6;
     EXPECT_EQ(child(window(), track.Name.c_str())->geometry(), inPixels(track));
     expectPictureFits(track.Picture, inPixels(track).size() - QSize(4, 4), false);
     for (Main::CarSlot slot : game.model().slots())
         expectPictureFits(slot.car.Picture, inPixels(slot.car).size(), true);
+
+    EXPECT_EQ(game.shell().statusWindow(), nullptr) << "not made before it is needed";
+    QTest::mouseClick(child(window(), "Command6"), Qt::LeftButton);
+    QWidget* standings = game.shell().statusWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(standings));
+    Status& model = game.shell().status();
+    EXPECT_EQ(standings->size(), QSize(181, 281));
+    EXPECT_EQ(standings->windowTitle(), QString::fromStdString(model.Caption));
+    EXPECT_FALSE(standings->windowIcon().isNull());
+    const std::array<Label*, 20> labels = model.labels();
+    std::vector<ControlRef> controls(labels.begin(), labels.end());
+    controls.push_back(&model.Command1);
+    expectShowsItsModel(*standings, controls);
+    EXPECT_EQ(child<QLabel>(*standings, "Label7")->alignment() & Qt::AlignHCenter,
+              Qt::AlignHCenter);
 }
 
 TEST_F(MainWindowTest, TabFollowsTheModelsOrderThroughTheControlsThatTakeFocus) {
