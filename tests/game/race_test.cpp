@@ -23,7 +23,7 @@ TEST(Race, TheFirstTenWinnersAreTheSameInEveryRun) {
     std::array<std::string, 6> wins{"0", "0", "0", "0", "0", "0"};
     std::vector<int> winners;
     for (int race = 0; race < 10; ++race) {
-        ASSERT_GT(game.race(), 0);
+        ASSERT_TRUE(game.race());
         for (int slot = 1; slot <= 6; ++slot)
             if (game.tally(slot, Column::Wins) != wins[slot - 1]) {
                 wins[slot - 1] = game.tally(slot, Column::Wins);
@@ -146,7 +146,7 @@ TEST(Race, TheResetChoosesNoBetWhichClosesTheAmountBoxOnlyIfACarWasChosen) {
         HeadlessGame game;
         if (carChosen)
             game.click(game.main().blue);
-        ASSERT_GT(game.race(), 0);
+        ASSERT_TRUE(game.race());
         EXPECT_TRUE(game.main().none.Value());
         EXPECT_EQ(game.main().Text7.Enabled, !carChosen) << "none_Click runs only on a change";
         EXPECT_EQ(game.main().Text7.Text, "0");

@@ -1,11 +1,7 @@
 // Letting timers sleep changes nothing the player can see: random play runs once
 // with every firing and once with timers sleeping as the real front end's do, and
 // both games show the same windows and boxes after every event and millisecond.
-#include "ui/headless_shell.h"
-#include "ui/main_form.h"
-#include "ui/toolkit/message_recorder.h"
-#include "ui/toolkit/random_source.h"
-#include "ui/toolkit/virtual_clock.h"
+#include "support/headless_game.h"
 
 #include <gtest/gtest.h>
 
@@ -14,38 +10,22 @@
 namespace tarvelon::testing {
 namespace {
 
-struct Side {
-    explicit Side(VirtualClock::Firings mode) : clock(mode) {
-        for (const Main::TimerHandler& entry : Main::timerHandlers) {
-            Timer& timer = window.*entry.timer;
-            const bool check = mode == VirtualClock::Firings::Sleeping && timer.Inputs;
-            clock.add(timer, [this, &timer, check] {
-                ++firings;
-                const std::string inputs = check ? timer.Inputs() : "",
-                                  before = check ? seen() : "";
-                window.fire(timer);
-                // A firing the sleep rule takes for one that changed nothing must be one.
-                EXPECT_TRUE(!check || timer.Inputs() != inputs || seen() == before)
-                    << timer.Name << " changed silently";
-            });
-        }
-    }
+class Side : public HeadlessGame {
+public:
+    explicit Side(VirtualClock::Firings mode) : HeadlessGame(nullptr, mode), mode_(mode) {}
 
     // The player's event `kind`: an option, typing, the standings' OK, or a button.
     void play(int kind, int option, const char* stake) {
-        clock.event([&] {
-            Main& main = window;
-            CommandButton* buttons[] = {&main.Command5, &main.Command1, &main.Command6,
-                                        &main.Command4, &main.Command3};
-            if (kind == 0)
-                main.options()[option]->click();
-            else if (kind == 1 && main.Text7.Enabled)
-                main.Text7.Text = stake;
-            else if (Status* status = shell.existingStatus(); kind == 2 && status)
-                status->Command1_Click();
-            else if (kind > 2 && buttons[kind - 3]->Enabled)
-                main.click(*buttons[kind - 3]);
-        });
+        CommandButton* buttons[] = {&main().Command5, &main().Command1, &main().Command6,
+                                    &main().Command4, &main().Command3};
+        if (kind == 0)
+            click(*main().options()[option]);
+        else if (kind == 1)
+            typeStake(stake);
+        else if (Status* status = shell.existingStatus(); kind == 2 && status)
+            clock.event([status] { status->Command1_Click(); });
+        else if (kind > 2)
+            click(*buttons[kind - 3]);
     }
 
     // Every property the game writes, of every control of both windows, and every
@@ -73,7 +53,7 @@ struct Side {
             if constexpr (requires { c->BackColor; })
                 add(c->BackColor.value_or(Color{1, 2, 3})), add(c->BackColor.has_value());
         };
-        Main& main = window;
+        Main& main = this->main();
         add(main.Caption), add(main.Left), add(main.Top);
         for (ControlRef control : main.controls())
             std::visit(describe, control);
@@ -90,12 +70,21 @@ struct Side {
         return out;
     }
 
-    GameRandom random;
-    MessageRecorder messages;
-    HeadlessShell shell;
-    Main window{{random, messages, shell}};
-    VirtualClock clock;
     long firings = 0;
+
+protected:
+    void fire(Timer& timer) override {
+        ++firings;
+        const bool check = mode_ == VirtualClock::Firings::Sleeping && timer.Inputs;
+        const std::string inputs = check ? timer.Inputs() : "", before = check ? seen() : "";
+        HeadlessGame::fire(timer);
+        // A firing the sleep rule takes for one that changed nothing must be one.
+        EXPECT_TRUE(!check || timer.Inputs() != inputs || seen() == before)
+            << timer.Name << " changed silently";
+    }
+
+private:
+    VirtualClock::Firings mode_;
 };
 
 TEST(TimerSleep, RandomPlayLooksTheSameWithSleepingTimers) {

@@ -138,16 +138,6 @@ TEST_F(MainWindowTest, TabFollowsTheModelsOrderThroughTheControlsThatTakeFocus) 
     }
 }
 
-TEST_F(MainWindowTest, GoClickedForRealRunsTheSignalAndTheRace) {
-    Main& model = game.model();
-    QTest::mouseClick(child(window(), "Command1"), Qt::LeftButton);
-    for (const char* name : {"Command1", "Command5", "none"})
-        EXPECT_FALSE(child(window(), name)->isEnabled()) << name;
-    QTest::mouseClick(child(window(), "Command1"), Qt::LeftButton); // disabled: starts nothing
-    EXPECT_TRUE(waitUntil([&] { return model.car1.Left > 30; }));
-    EXPECT_TRUE(waitUntil([&] { return !model.Race.Enabled; }, 10000)) << "a car finishes";
-}
-
 TEST_F(MainWindowTest, ACarOverTheStartLineShowsTheTrackThroughItsTransparentParts) {
     game.dispatcher().dispatch([&] { game.model().car1.Left = 30 + 30 * 15; });
     const QImage shot = screenshot(window());
@@ -176,12 +166,18 @@ void expectSignal(QWidget& window, std::initializer_list<PictureId> pictures) {
     EXPECT_EQ(screenshot(window).copy(QRect(4 + 16, 316 + 16, 32, 32)), expected);
 }
 
-TEST_F(MainWindowTest, SignalPlaceShowsEachStageOfTheStart) {
+TEST_F(MainWindowTest, GoClickedForRealShowsEachStageOfTheStartAndRunsTheRace) {
+    Main& model = game.model();
     expectSignal(window(), {PictureId::AmberSignal, PictureId::Face, PictureId::GreenSignal});
     QTest::mouseClick(child(window(), "Command1"), Qt::LeftButton);
+    for (const char* name : {"Command1", "Command5", "none"})
+        EXPECT_FALSE(child(window(), name)->isEnabled()) << name;
+    QTest::mouseClick(child(window(), "Command1"), Qt::LeftButton); // disabled: starts nothing
     expectSignal(window(), {PictureId::AmberSignal});
-    ASSERT_TRUE(waitUntil([&] { return game.model().Race.Enabled; }));
+    ASSERT_TRUE(waitUntil([&] { return model.Race.Enabled; }));
     expectSignal(window(), {PictureId::GreenSignal});
+    EXPECT_TRUE(waitUntil([&] { return model.car1.Left > 30; }));
+    EXPECT_TRUE(waitUntil([&] { return !model.Race.Enabled; }, 10000)) << "a car finishes";
 }
 
 } // namespace
