@@ -120,10 +120,7 @@ TEST(LongPlay, EveryRaceKeepsTheStandingsAndTheBankrollInOrder) {
         const bool over = LenientNumber(ledger) <= 0;
         if (over)
             expected.push_back("Your All Out Of Money. Game Over.");
-        std::vector<std::string> shown;
-        for (const auto& box : game->messages.shown)
-            shown.push_back(box.text);
-        ASSERT_EQ(shown, expected) << "race " << race << ", bankroll " << ledger;
+        ASSERT_EQ(game->shownTexts(), expected) << "race " << race << ", bankroll " << ledger;
         EXPECT_EQ(main.money.Text, ledger);
         EXPECT_EQ(main.timer.Enabled, over);
         EXPECT_EQ(main.Bet.Caption + main.bet2.Caption + main.Command5.Tag, "No BetNo Bet2");

@@ -90,7 +90,7 @@ TEST(Race, BetsOnTheWinnerArePaidTwiceTheBoardResetsAndAnEmptyBankrollEndsTheGam
     const std::string won = "Your car placed first in the race. You won $";
     const std::string over = "Your All Out Of Money. Game Over.";
     const struct {
-        int first;
+        int first; // -1: no bet at all
         const char* stake1;
         int second; // -1: no second bet
         const char* stake2;
@@ -105,27 +105,29 @@ TEST(Race, BetsOnTheWinnerArePaidTwiceTheBoardResetsAndAnEmptyBankrollEndsTheGam
         {0, "1000", -1, "", 2, "0", {over}},
         {0, "1500", -1, "", 2, "-500", {over}},
         {0, "1500", -1, "", 1, "2500", {won + "3000"}},
+        {-1, "", -1, "", 1, "1000", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stake1);
         HeadlessGame game;
         Main& main = game.main();
-        game.bet(*main.options()[c.first], c.stake1);
+        if (c.first >= 0)
+            game.bet(*main.options()[c.first], c.stake1);
         if (c.second >= 0)
             game.bet(*main.options()[c.second], c.stake2);
         EXPECT_FALSE(main.timer.Enabled) << "spending it on bets ends nothing";
         game.forceWinner(c.winner);
         game.clock.advance(10);
         EXPECT_EQ(main.money.Text, c.money);
-        std::vector<std::string> shown;
-        for (const auto& box : game.messages.shown) {
-            shown.push_back(box.text);
-            EXPECT_EQ(box.title, main.Caption);
-        }
+        const std::vector<std::string> shown = game.shownTexts();
         EXPECT_EQ(shown, c.messages);
         const bool gameOver = shown.size() && shown.back() == over;
         EXPECT_EQ(main.timer.Enabled, gameOver);
-        // The board is reset for the next race.
+        // The board is reset for the next race. Choosing No Bet closes the amount box only
+        // when a car was chosen: the click handler runs only on a change.
+        EXPECT_TRUE(main.none.Value());
+        EXPECT_EQ(main.Text7.Enabled, c.first < 0);
+        EXPECT_EQ(main.Text7.Text, "0");
         EXPECT_EQ(main.Bet.Caption + main.bet2.Caption + main.Text10.Text + main.Text13.Text,
                   "No BetNo Bet00");
         EXPECT_EQ(main.Command5.Tag, "2");
@@ -138,18 +140,6 @@ TEST(Race, BetsOnTheWinnerArePaidTwiceTheBoardResetsAndAnEmptyBankrollEndsTheGam
         EXPECT_FALSE(game.shell.programEnded());
         game.clock.advance(1);
         EXPECT_EQ(game.shell.programEnded(), gameOver) << "the quit timer ends it";
-    }
-}
-
-TEST(Race, TheResetChoosesNoBetWhichClosesTheAmountBoxOnlyIfACarWasChosen) {
-    for (bool carChosen : {true, false}) {
-        HeadlessGame game;
-        if (carChosen)
-            game.click(game.main().blue);
-        ASSERT_TRUE(game.race());
-        EXPECT_TRUE(game.main().none.Value());
-        EXPECT_EQ(game.main().Text7.Enabled, !carChosen) << "none_Click runs only on a change";
-        EXPECT_EQ(game.main().Text7.Text, "0");
     }
 }
 

@@ -9,6 +9,8 @@
 #include "ui/toolkit/random_source.h"
 #include "ui/toolkit/virtual_clock.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -85,6 +87,16 @@ public:
         click(main_.Command1);
         clock.advance(1000);
         main_.slots()[slot - 1].car.Left = 7440.5f;
+    }
+
+    // The texts of the boxes shown so far; every box has the game window's title.
+    std::vector<std::string> shownTexts() {
+        std::vector<std::string> texts;
+        for (const MessageRecorder::Shown& box : messages.shown) {
+            texts.push_back(box.text);
+            EXPECT_EQ(box.title, main_.Caption);
+        }
+        return texts;
     }
 
     // The tally label of `slot` in `column`; the standings window must exist.

@@ -140,18 +140,7 @@ TEST_F(MainWindowTest, TabFollowsTheModelsOrderThroughTheControlsThatTakeFocus) 
 
 TEST_F(MainWindowTest, ACarOverTheStartLineShowsTheTrackThroughItsTransparentParts) {
     game.dispatcher().dispatch([&] { game.model().car1.Left = 30 + 30 * 15; });
-    const QImage shot = screenshot(window());
-    const QImage& sprite = qt::picture(PictureId::Car1);
-    for (int y = 0; y < sprite.height(); ++y)
-        for (int x = 0; x < sprite.width(); ++x) {
-            // In window pixels the sprite sits at (32, 10) and the start line at 52 to 56,
-            // the track's 2-pixel border included.
-            const QColor own = sprite.pixelColor(x, y);
-            const bool onLine = 32 + x >= 52 && 32 + x <= 56;
-            const QColor track = onLine ? QColor(255, 255, 255) : QColor(160, 160, 160);
-            ASSERT_EQ(shot.pixelColor(32 + x, 10 + y), own.alpha() ? QColor(own.rgb()) : track)
-                << x << "," << y;
-        }
+    testing::expectCarOverTrack(window(), QPoint(32, 10)); // the track's 2-pixel border included
 }
 
 // The signal place, 32 x 32 pixels at (240, 240) twips inside Frame1, is the stack of

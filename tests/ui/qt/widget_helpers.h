@@ -1,6 +1,7 @@
 // Helpers for driving and reading the real windows in widget tests.
 #pragma once
 
+#include "ui/qt/pictures.h"
 #include "ui/toolkit/controls.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QImage>
 #include <QTest>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -36,6 +39,24 @@ inline QImage screenshot(QWidget& window) {
 inline QRect inPixels(const Control& control) {
     return QRect(qRound(control.Left / 15), qRound(control.Top / 15), qRound(control.Width / 15),
                  qRound(control.Height / 15));
+}
+
+// The red car's picture at window pixel `at` shows itself where it is opaque and the track,
+// asphalt or the white start line from window column 52 to 56, where it is transparent; at a
+// scale factor each picture pixel is a block of device pixels of its own colour.
+inline void expectCarOverTrack(QWidget& window, QPoint at) {
+    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int scale = qRound(window.devicePixelRatioF());
+    const QImage& car = qt::picture(PictureId::Car1);
+    for (int y = 0; y < scale * car.height(); ++y)
+        for (int x = 0; x < scale * car.width(); ++x) {
+            const QColor own = car.pixelColor(x / scale, y / scale);
+            const int column = at.x() + x / scale;
+            const QColor track = column >= 52 && column <= 56 ? Qt::white : QColor(160, 160, 160);
+            ASSERT_EQ(shot.pixelColor(scale * at.x() + x, scale * at.y() + y),
+                      own.alpha() ? QColor(own.rgb()) : track)
+                << "device pixel " << x << "," << y;
+        }
 }
 
 } // namespace tarvelon::testing
