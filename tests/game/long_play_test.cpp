@@ -82,7 +82,6 @@ TEST(LongPlay, EveryRaceKeepsTheStandingsAndTheBankrollInOrder) {
                 EXPECT_EQ(main.Command5.Tag, tag) << "nothing changes";
                 game->messages.shown.clear();
             } else {
-                EXPECT_EQ(tag == "2" ? main.Text10.Text : main.Text13.Text, typed) << "as typed";
                 bets.push_back({tag == "2" ? main.Bet.Caption : main.bet2.Caption, *stake});
                 add(-*stake);
             }
@@ -123,7 +122,6 @@ TEST(LongPlay, EveryRaceKeepsTheStandingsAndTheBankrollInOrder) {
         ASSERT_EQ(game->shownTexts(), expected) << "race " << race << ", bankroll " << ledger;
         EXPECT_EQ(main.money.Text, ledger);
         EXPECT_EQ(main.timer.Enabled, over);
-        EXPECT_EQ(main.Bet.Caption + main.bet2.Caption + main.Command5.Tag, "No BetNo Bet2");
         game->messages.shown.clear(); // what the recorder keeps is the test's, not the game's
         if (!over)
             continue;

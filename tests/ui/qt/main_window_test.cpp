@@ -138,9 +138,12 @@ TEST_F(MainWindowTest, TabFollowsTheModelsOrderThroughTheControlsThatTakeFocus) 
     }
 }
 
-TEST_F(MainWindowTest, ACarOverTheStartLineShowsTheTrackThroughItsTransparentParts) {
+// At a scale factor of 2, as on a high-dpi screen, the pixel art stays sharp, never blended.
+TEST_F(MainWindowTest, ACarShowsTheTrackThroughItsTransparentPartsAtEveryScale) {
+    testing::expectCarOverTrack(screenshot(window(), 2), QPoint(2, 10)); // at its start
     game.dispatcher().dispatch([&] { game.model().car1.Left = 30 + 30 * 15; });
-    testing::expectCarOverTrack(window(), QPoint(32, 10)); // the track's 2-pixel border included
+    // Over the start line; the track's 2-pixel border included.
+    testing::expectCarOverTrack(screenshot(window()), QPoint(32, 10));
 }
 
 // The signal place, 32 x 32 pixels at (240, 240) twips inside Frame1, is the stack of

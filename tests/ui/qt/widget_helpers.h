@@ -30,9 +30,12 @@ W* child(QWidget& window, const char* name) {
     return window.findChild<W*>(QString::fromLatin1(name));
 }
 
-// The window as the player sees it, one image pixel per logical pixel.
-inline QImage screenshot(QWidget& window) {
-    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+// The window as the player sees it, painted as on a screen of `scale` device pixels a pixel.
+inline QImage screenshot(QWidget& window, int scale = 1) {
+    QImage shot(window.size() * scale, QImage::Format_RGB32);
+    shot.setDevicePixelRatio(scale);
+    window.render(&shot);
+    return shot;
 }
 
 // A control's place in pixels, converted here once: the layout assumes 15 twips a pixel.
@@ -41,12 +44,11 @@ inline QRect inPixels(const Control& control) {
                  qRound(control.Height / 15));
 }
 
-// The red car's picture at window pixel `at` shows itself where it is opaque and the track,
-// asphalt or the white start line from window column 52 to 56, where it is transparent; at a
-// scale factor each picture pixel is a block of device pixels of its own colour.
-inline void expectCarOverTrack(QWidget& window, QPoint at) {
-    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int scale = qRound(window.devicePixelRatioF());
+// The red car's picture at window pixel `at` of `shot` shows itself where it is opaque and the
+// track, asphalt or the white start line from window column 52 to 56, where it is transparent.
+// At a scale factor each picture pixel is a block of device pixels of its own colour.
+inline void expectCarOverTrack(const QImage& shot, QPoint at) {
+    const int scale = qRound(shot.devicePixelRatio());
     const QImage& car = qt::picture(PictureId::Car1);
     for (int y = 0; y < scale * car.height(); ++y)
         for (int x = 0; x < scale * car.width(); ++x) {
@@ -55,7 +57,7 @@ inline void expectCarOverTrack(QWidget& window, QPoint at) {
             const QColor track = column >= 52 && column <= 56 ? Qt::white : QColor(160, 160, 160);
             ASSERT_EQ(shot.pixelColor(scale * at.x() + x, scale * at.y() + y),
                       own.alpha() ? QColor(own.rgb()) : track)
-                << "device pixel " << x << "," << y;
+                << "scale " << scale << ", device pixel " << x << "," << y;
         }
 }
 

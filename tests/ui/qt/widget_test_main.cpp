@@ -7,10 +7,6 @@ int main(int argc, char* argv[]) {
     // Widget tests never need a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-#ifdef TARVELON_TEST_SCALE_FACTOR
-    // As on a high-dpi screen.
-    qputenv("QT_SCALE_FACTOR", TARVELON_TEST_SCALE_FACTOR);
-#endif
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
