@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tarvelon {
 namespace {
 
@@ -105,8 +107,7 @@ TEST(BettingCutOff, ClosesBettingOnTheNextTickOnceNoBetsAreLeft) {
     main.Command5.Tag = "0"; // as after two presses
     game.clock.advance(1);
     EXPECT_FALSE(main.Command5.Enabled || main.Text7.Enabled);
-    for (OptionButton* option : main.options())
-        EXPECT_FALSE(option->Enabled) << option->Name;
+    EXPECT_TRUE(std::ranges::none_of(main.options(), &OptionButton::Enabled));
     EXPECT_TRUE(main.blue.Value());
     EXPECT_TRUE(main.fire(main.limit));
     ASSERT_TRUE(game.race());

@@ -25,13 +25,13 @@ using Column = Status::Column;
 
 const std::string won = "Your car placed first in the race. You won $";
 
-class Player {
-public:
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-
+TEST(LongPlay, EveryRaceKeepsTheStandingsAndTheBankrollInOrder) {
+    GameRandom random; // shared by the games: each new one goes on with the next races
+    std::mt19937 player{20240601};
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution(low, high)(player); };
     // Mostly whole amounts and cents up to a tenth of the bankroll, now and then all of it or
     // more, blanks around, a sign, or a text no careful reader takes for a stake.
-    std::string stake(double bankroll) {
+    auto stakeFor = [&](double bankroll) -> std::string {
         static const char* const odd[] = {"",    "abc",   "12abc", "-5",  "1,5",
                                           "inf", "1e999", "9e307", " 7 ", "+3",
                                           "0",   "-0",    "2.50",  ".5",  "1e15"};
@@ -40,18 +40,9 @@ public:
             return odd[pick(0, static_cast<int>(std::size(odd)) - 1)];
         if (kind < 18)
             return NumberText(bankroll + (kind == 15 ? 0 : 500));
-        const int tenth = static_cast<int>(std::clamp(bankroll / 10, 1.0, 1e8));
-        const int amount = pick(1, tenth);
+        const int amount = pick(1, static_cast<int>(std::clamp(bankroll / 10, 1.0, 1e8)));
         return kind < 70 ? std::to_string(amount) : NumberText(amount + pick(0, 99) / 100.0);
-    }
-
-private:
-    std::mt19937 random_{20240601};
-};
-
-TEST(LongPlay, EveryRaceKeepsTheStandingsAndTheBankrollInOrder) {
-    GameRandom random; // shared by the games: each new one goes on with the next races
-    Player player;
+    };
     auto game = std::make_unique<testing::HeadlessGame>(&random);
     // The bankroll as the game must hold it: the text is rewritten after every change.
     std::string ledger = "1000";
@@ -62,10 +53,10 @@ TEST(LongPlay, EveryRaceKeepsTheStandingsAndTheBankrollInOrder) {
         Main& main = game->main();
         std::vector<std::pair<std::string, double>> bets; // car, stake
         std::size_t late = 0; // presses after the last bet, before the cut-off
-        for (int press = player.pick(0, 3); press > 0; --press) {
-            main.options()[static_cast<std::size_t>(player.pick(0, 6))]->click();
+        for (int press = pick(0, 3); press > 0; --press) {
+            main.options()[static_cast<std::size_t>(pick(0, 6))]->click();
             if (main.Text7.Enabled)
-                main.Text7.Text = player.stake(LenientNumber(main.money.Text));
+                main.Text7.Text = stakeFor(LenientNumber(main.money.Text));
             const std::string typed = main.Text7.Text, tag = main.Command5.Tag;
             main.Command5_Click();
             const std::optional<double> stake = StrictNumber(typed);

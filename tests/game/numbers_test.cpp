@@ -8,7 +8,6 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <locale>
 #include <optional>
@@ -116,7 +115,6 @@ TEST(Numbers, ReadAndWriteInAGermanLocaleAsEverywhereElse) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%.1f", 1.5);
     EXPECT_STREQ(buffer, "1,5");
-    EXPECT_EQ(std::strtod("1,5", nullptr), 1.5);
     ExpectTheConversions();
     std::locale::global(savedGlobalLocale);
     std::setlocale(LC_ALL, savedCLocale.c_str());

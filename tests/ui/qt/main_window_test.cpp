@@ -123,21 +123,6 @@ TEST_F(MainWindowTest, EveryControlOfBothWindowsIsWhereItsModelSaysAndShowsWhatI
               Qt::AlignHCenter);
 }
 
-TEST_F(MainWindowTest, TabFollowsTheModelsOrderThroughTheControlsThatTakeFocus) {
-    std::vector<QWidget*> order;
-    for (const Control* control : game.model().tabOrder())
-        if (QWidget* widget = child(window(), control->Name.c_str());
-            widget->focusPolicy() & Qt::TabFocus)
-            order.push_back(widget);
-    ASSERT_GT(order.size(), 20u);
-    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        QWidget* next = order[i]->nextInFocusChain();
-        while (!(next->focusPolicy() & Qt::TabFocus))
-            next = next->nextInFocusChain();
-        EXPECT_EQ(next, order[i + 1]) << "after " << order[i]->objectName().toStdString();
-    }
-}
-
 // At a scale factor of 2, as on a high-dpi screen, the pixel art stays sharp, never blended.
 TEST_F(MainWindowTest, ACarShowsTheTrackThroughItsTransparentPartsAtEveryScale) {
     testing::expectCarOverTrack(screenshot(window(), 2), QPoint(2, 10)); // at its start
