@@ -209,11 +209,14 @@ void WidgetBuilder::render() {
     }
     keepOptionsReachableByTab();
     // A picture hidden behind a visible one says nothing: the start signal names
-    // only the light the player sees.
+    // only the light the player sees. A name is set only when it changes, since each
+    // change is announced to a screen reader and this runs at every race tick.
     for (const StackedPicture& stacked : pictures_) {
         const bool covered = std::any_of(stacked.inFront.begin(), stacked.inFront.end(),
                                          [](const Image* front) { return front->Visible; });
-        stacked.widget->setAccessibleName(covered ? QString() : stacked.name);
+        const QString name = covered ? QString() : stacked.name;
+        if (stacked.widget->accessibleName() != name)
+            stacked.widget->setAccessibleName(name);
     }
 }
 
