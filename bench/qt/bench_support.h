@@ -46,12 +46,13 @@ inline double cpuSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// The peak resident memory so far (VmHWM), in kibibytes; -1 if unknown.
-inline long peakResidentKb() {
+// A memory figure of this process from /proc/self/status ("VmHWM:", the peak resident
+// memory so far, or "VmRSS:", the resident memory now), in kibibytes; -1 if unknown.
+inline long memoryKb(const std::string& field) {
     std::ifstream status("/proc/self/status");
     std::string key;
     while (status >> key) {
-        if (key == "VmHWM:") {
+        if (key == field) {
             long kb = -1;
             status >> kb;
             return kb;
@@ -59,6 +60,10 @@ inline long peakResidentKb() {
         status.ignore(1 << 12, '\n');
     }
     return -1;
+}
+
+inline long peakResidentKb() {
+    return memoryKb("VmHWM:");
 }
 
 // The times any thread of this process has gone to sleep and been woken since it

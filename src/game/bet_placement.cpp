@@ -34,6 +34,10 @@ void Main::Command5_Click() {
     Command5.Tag = NumberText(StrictNumber(Command5.Tag).value_or(0) - 1);
 }
 
+void Main::refuseStake() {
+    services_.messages.show(texts::refusedStake, Caption, MessageIcon::Information);
+}
+
 bool Main::placeBet(Label& car, TextBox& stake, bool firstBet) {
     const std::string stakeText = Text7.Text;
     const std::string bankrollText = money.Text;
@@ -44,7 +48,7 @@ bool Main::placeBet(Label& car, TextBox& stake, bool firstBet) {
     const double otherBet = firstBet ? 0 : recordedStake(Text10);
     if (!amount || !std::isfinite(bankroll) || !std::isfinite(2 * *amount) ||
         !std::isfinite(bankroll + 2 * otherBet + 2 * *amount)) {
-        services_.messages.show(texts::refusedStake, Caption, MessageIcon::Information);
+        refuseStake();
         return false;
     }
 

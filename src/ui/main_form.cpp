@@ -100,6 +100,8 @@ Main::Main(MainServices services) : services_(services) {
     Text7.Text = "0";
     Text7.Enabled = false;
     Text7.Font = FontSpec{"MS Sans Serif", 9.75f, true};
+    // Far more than any stake needs, and short enough that a huge paste is refused whole.
+    Text7.MaxLength = 64;
     place(Text8, "Text8", nullptr, 2250, 5220, 195, 300);
     makeDisplayBox(Text8, "$");
     makeBettingButton(Command5, "Command5", 5640, 315, "Place Bet");

@@ -139,6 +139,9 @@ public:
     void Command3_Click();          // "Exit"
     void timer_Timer();             // ends the program after the game is over
 
+    // Tells the player that the stake in `Text7` cannot be placed; it stays to be corrected.
+    void refuseStake();
+
     // Ends the race won by car slot `k` (1 to 6): counts it, pays, resets, and
     // ends the game when the bankroll is spent.
     void FinishRace(int k);

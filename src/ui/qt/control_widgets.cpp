@@ -12,9 +12,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QValidator>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <utility>
 
 namespace tarvelon::qt {
 
@@ -43,6 +46,19 @@ void setBackground(QWidget* widget, std::optional<Color> color, bool filled) {
     if (color)
         setBackground(widget, toQColor(*color), filled);
 }
+
+// Refuses, whole, an edit that would make the text longer than `limit`. QLineEdit's own
+// maximum length would cut a paste short and keep the rest without a word.
+class LengthLimit : public QValidator {
+public:
+    LengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() > limit_ ? Invalid : Acceptable;
+    }
+
+private:
+    int limit_;
+};
 
 Qt::Alignment toQt(Alignment align) {
     return (align == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
@@ -89,11 +105,11 @@ QWidget* WidgetBuilder::button(const CommandButton& button, QWidget* window,
     QObject::connect(push, &QPushButton::clicked,
                      [this, onClick = std::move(onClick)] { dispatcher_.dispatch(onClick); });
     place(push, button);
-    flags_.watch(&button.Enabled, [push](bool enabled) { push->setEnabled(enabled); });
+    flags_.watch(&button.Enabled, [this, push](bool on) { focus_.setEnabled(push, on); });
     return push;
 }
 
-QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window) {
+QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window, std::function<void()> onTooLong) {
     auto* edit = new QLineEdit(toQString(box.Text), parentFor(box, window));
     edit->setFont(box.Font ? toQFont(*box.Font) : defaultFont());
     edit->setAlignment(toQt(box.Align));
@@ -103,6 +119,23 @@ QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window) {
     setBackground(edit, box.BackColor, false);
     if (box.Locked)
         edit->setCursor(Qt::ArrowCursor);
+    if (box.MaxLength > 0) {
+        edit->setValidator(new LengthLimit(box.MaxLength, edit));
+        // Told once the refused edit is undone, not in the middle of it; a paste past Qt's
+        // own limit is rejected twice over, and told once.
+        auto told = std::make_shared<bool>(false);
+        QObject::connect(edit, &QLineEdit::inputRejected, edit, [this, edit, told, onTooLong] {
+            if (std::exchange(*told, true))
+                return;
+            QMetaObject::invokeMethod(
+                edit,
+                [this, told, onTooLong] {
+                    *told = false;
+                    dispatcher_.dispatch(onTooLong);
+                },
+                Qt::QueuedConnection);
+        });
+    }
     // Typing writes the box's text into the model; no handler runs for it.
     QObject::connect(edit, &QLineEdit::textEdited, [this, &box](const QString& typed) {
         dispatcher_.dispatch([&] { box.Text = typed.toStdString(); });
@@ -113,7 +146,7 @@ QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window) {
         if (edit->text().toStdString() != text)
             edit->setText(toQString(text));
     });
-    flags_.watch(&box.Enabled, [edit](bool on) { edit->setEnabled(on); });
+    flags_.watch(&box.Enabled, [this, edit](bool on) { focus_.setEnabled(edit, on); });
     flags_.watch(&box.Locked, [edit](bool on) { edit->setReadOnly(on); });
     colors_.watch(&box.BackColor,
                   [edit](const std::optional<Color>& color) { setBackground(edit, color, false); });
@@ -152,7 +185,7 @@ QWidget* WidgetBuilder::option(OptionButton& option, QWidget* window) {
                      [this, &option] { dispatcher_.dispatch([&] { option.click(); }); });
     place(radio, option);
     optionValues_.push_back({&option, option.Value(), radio});
-    flags_.watch(&option.Enabled, [radio](bool on) { radio->setEnabled(on); });
+    flags_.watch(&option.Enabled, [this, radio](bool on) { focus_.setEnabled(radio, on); });
     return radio;
 }
 

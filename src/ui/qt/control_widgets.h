@@ -8,6 +8,7 @@
 #pragma once
 
 #include "dispatcher.h"
+#include "focus_parking.h"
 #include "property_watch.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/option_group.h"
@@ -35,7 +36,8 @@ public:
     // container) and names it after the control.
     QWidget* frame(const Frame& frame, QWidget* parent);
     QWidget* button(const CommandButton& button, QWidget* parent, std::function<void()> onClick);
-    QWidget* textBox(TextBox& box, QWidget* parent);
+    // A box with a `MaxLength` refuses longer text whole and runs `onTooLong` to say so.
+    QWidget* textBox(TextBox& box, QWidget* parent, std::function<void()> onTooLong = {});
     QWidget* label(const Label& label, QWidget* parent);
     QWidget* option(OptionButton& option, QWidget* parent);
     QWidget* image(const Image& image, QWidget* parent);
@@ -58,6 +60,7 @@ private:
     PropertyWatch<bool> flags_;
     PropertyWatch<std::string> texts_;
     PropertyWatch<std::optional<Color>> colors_;
+    FocusParking focus_;
     // An option's `Value` is its group's selection, not a field of its own.
     struct OptionValue {
         const OptionButton* option;

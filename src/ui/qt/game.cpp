@@ -32,6 +32,8 @@ void Game::start() {
     const std::optional<QMargins> frame = expectedFrameMargins(*window_->windowHandle());
     setOuterSize(frame.value_or(QMargins()));
     dispatcher_.dispatch([this] { model_.Form_Load(); });
+    if (ended())
+        return;
     placeWindow(frame.value_or(QMargins()));
     // From now on the boxes are modal to, and centred on, the game window.
     dialogs_.setParent(window_.get());
@@ -46,6 +48,15 @@ void Game::start() {
         dispatcher_.dispatch([this] { model_.placeWindow(); });
         placeWindow(late);
     }
+}
+
+void Game::end() {
+    if (ended())
+        return;
+    dialogs_.closeForGood();
+    // Straight to the handler, even while another waits on a box: the windows close at
+    // once, and what that handler does after its box no longer shows.
+    model_.Command3_Click();
 }
 
 void Game::setOuterSize(const QMargins& frame) {

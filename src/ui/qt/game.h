@@ -24,8 +24,13 @@ public:
     explicit Game(MessageBoxes* messages = nullptr, std::function<void()> onEnded = {});
 
     // Runs the window's load handler, which places it and greets the player, then
-    // shows it.
+    // shows it, unless the game was ended meanwhile.
     void start();
+
+    // Ends the game as "Exit" does, whatever is open, for a desktop that asks the program
+    // to end: a box the player is reading closes, and no other opens.
+    void end();
+    bool ended() const { return shell_.ended(); }
 
     Main& model() { return model_; }
     MainWindow& window() { return *window_; }

@@ -1,13 +1,15 @@
 // The program: a Qt application running one game.
 #include "application.h"
 #include "game.h"
-
-#include <QApplication>
+#include "platform_start.h"
+#include "termination_signals.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    const auto app = tarvelon::qt::startApplication(argc, argv);
     tarvelon::qt::configureApplication();
     tarvelon::qt::Game game;
+    tarvelon::qt::onTerminationSignals([&game] { game.end(); });
     game.start();
-    return app.exec();
+    // A signal under a start-up box ends the game before the event loop has begun.
+    return game.ended() ? 0 : app->exec();
 }

@@ -48,7 +48,7 @@ void MainWindow::buildControls() {
                 else if constexpr (std::is_same_v<Kind, CommandButton>)
                     builder_.button(*c, this, [this, c] { model_.click(*c); });
                 else if constexpr (std::is_same_v<Kind, TextBox>)
-                    builder_.textBox(*c, this);
+                    builder_.textBox(*c, this, [this] { model_.refuseStake(); });
                 else if constexpr (std::is_same_v<Kind, Label>)
                     builder_.label(*c, this);
                 else if constexpr (std::is_same_v<Kind, OptionButton>)

@@ -2,7 +2,6 @@
 #include "qt_message_boxes.h"
 
 #include <QAbstractButton>
-#include <QMessageBox>
 
 namespace tarvelon::qt {
 
@@ -16,6 +15,8 @@ QtMessageBoxes::QtMessageBoxes(std::function<void()> beforeShow)
     : beforeShow_(std::move(beforeShow)) {}
 
 void QtMessageBoxes::show(std::string_view text, std::string_view title, MessageIcon icon) {
+    if (closed_)
+        return;
     if (beforeShow_)
         beforeShow_();
     QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
@@ -25,7 +26,14 @@ void QtMessageBoxes::show(std::string_view text, std::string_view title, Message
     // Some desktop themes put a picture on the OK button; the game's boxes are plain.
     for (QAbstractButton* button : box.buttons())
         button->setIcon(QIcon());
+    open_ = &box;
     box.exec();
+}
+
+void QtMessageBoxes::closeForGood() {
+    closed_ = true;
+    if (open_)
+        open_->done(QMessageBox::Ok);
 }
 
 } // namespace tarvelon::qt

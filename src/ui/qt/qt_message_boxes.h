@@ -3,9 +3,10 @@
 
 #include "ui/toolkit/message_boxes.h"
 
-#include <functional>
+#include <QMessageBox>
+#include <QPointer>
 
-class QWidget;
+#include <functional>
 
 namespace tarvelon::qt {
 
@@ -20,9 +21,14 @@ public:
 
     void show(std::string_view text, std::string_view title, MessageIcon icon) override;
 
+    // Closes the box that is open, if any, and shows none from now on: the program is ending.
+    void closeForGood();
+
 private:
     std::function<void()> beforeShow_;
     QWidget* parent_ = nullptr;
+    QPointer<QMessageBox> open_;
+    bool closed_ = false;
 };
 
 } // namespace tarvelon::qt

@@ -48,7 +48,7 @@ void QtShell::render() {
 }
 
 void QtShell::endIfBothClosed() {
-    if (mainClosed_ && statusClosed_ && onEnded_)
+    if (ended() && onEnded_)
         onEnded_();
 }
 

@@ -30,6 +30,9 @@ public:
     // The standings window, if it exists.
     StatusWindow* statusWindow() const { return statusWindow_.get(); }
 
+    // Whether both windows are closed: the game is over.
+    bool ended() const { return mainClosed_ && statusClosed_; }
+
     // Brings the standings window in line with its model.
     void render();
 

@@ -93,6 +93,7 @@ struct TextBox : Control {
     std::string Text;
     bool Enabled = true;
     bool Locked = false; // shows its text but takes no typing
+    int MaxLength = 0;   // the longest text the player may type or paste; 0: no limit of its own
     std::optional<Color> BackColor;
     std::optional<FontSpec> Font;
     Alignment Align = Alignment::Left;
