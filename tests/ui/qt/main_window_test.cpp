@@ -1,5 +1,6 @@
 // The real windows: their layouts, a race started with a real click, and what
 // the player sees of the track, the cars and the start signal.
+#include "text_contrast.h"
 #include "widget_helpers.h"
 
 #include "ui/qt/game.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -155,6 +157,36 @@ TEST_F(MainWindowTest, GoClickedForRealShowsEachStageOfTheStartAndRunsTheRace) {
     expectSignal(window(), {PictureId::GreenSignal});
     EXPECT_TRUE(waitUntil([&] { return model.car1.Left > 30; }));
     EXPECT_TRUE(waitUntil([&] { return !model.Race.Enabled; }, 10000)) << "a car finishes";
+}
+
+// Every text of both windows and of the message boxes reads on a light and a dark desktop, with
+// the betting controls enabled and, once GO! is pressed, disabled.
+TEST(ThemeTest, EveryTextReadsOnALightAndADarkDesktop) {
+    const QPalette light = QApplication::palette();
+    for (const QPalette& desktop : {light, QPalette(QColor(48, 48, 48))}) {
+        QApplication::setPalette(desktop);
+        const auto expectReadable = [&](QWidget* window) {
+            EXPECT_EQ(testing::unreadableTexts(*window, screenshot(*window)), "")
+                << window->objectName().toStdString() << " on "
+                << desktop.color(QPalette::Window).name().toStdString();
+        };
+        QTimer answer; // measures each message box as it shows, then answers it
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                expectReadable(box);
+                box->close();
+            }
+        });
+        answer.start(10);
+        qt::Game game(nullptr, [] {});
+        game.start();
+        for (const char* button : {"Command1", "Command6", "Command4"}) { // GO!, Status, About
+            expectReadable(&game.window());
+            QTest::mouseClick(child(game.window(), button), Qt::LeftButton);
+        }
+        expectReadable(game.shell().statusWindow());
+    }
+    QApplication::setPalette(light);
 }
 
 } // namespace
