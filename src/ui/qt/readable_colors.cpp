@@ -2,6 +2,7 @@
 #include "readable_colors.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 
@@ -28,6 +29,29 @@ QColor blend(QColor from, QColor to, double share) {
     return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()),
                   mix(from.blue(), to.blue()));
 }
+
+// Gives a widget the desktop's window and text colours, again whenever the desktop changes them.
+class DesktopColors : public QObject {
+public:
+    using QObject::QObject;
+
+    static void paint(QWidget* widget) {
+        QPalette palette = widget->palette();
+        const QPalette desktop = QApplication::palette();
+        for (QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
+                palette.setColor(group, role, desktop.color(group, role));
+        widget->setPalette(palette);
+    }
+
+    // Watches the application, which hears of a new palette; the widget is its parent.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            paint(static_cast<QWidget*>(parent()));
+        return false;
+    }
+};
 
 } // namespace
 
@@ -59,13 +83,9 @@ void paintInOwnColor(QWidget* widget, QColor background, bool filled) {
 }
 
 void paintInDesktopColors(QWidget* widget) {
-    QPalette palette = widget->palette();
-    const QPalette desktop = QApplication::palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
-            palette.setColor(group, role, desktop.color(group, role));
-    widget->setPalette(palette);
+    DesktopColors::paint(widget);
     widget->setAutoFillBackground(true);
+    qApp->installEventFilter(new DesktopColors(widget));
 }
 
 } // namespace tarvelon::qt

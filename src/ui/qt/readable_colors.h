@@ -27,7 +27,7 @@ TextColors textColorsFor(QColor background);
 void paintInOwnColor(QWidget* widget, QColor background, bool filled);
 
 // Fills `widget` with the desktop's window colour and gives it the desktop's text,
-// whatever the window it stands on is painted in.
+// whatever the window it stands on is painted in, and follows the desktop's changes.
 void paintInDesktopColors(QWidget* widget);
 
 } // namespace tarvelon::qt
