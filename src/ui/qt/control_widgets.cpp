@@ -5,9 +5,9 @@
 #include "fonts.h"
 #include "painted_widgets.h"
 #include "pictures.h"
+#include "readable_colors.h"
 #include "twips.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,20 +31,11 @@ QString toQString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Paints `widget` in `color` where it paints its own background; `filled` widgets
-// (labels, options, frames) also fill their whole rectangle with it.
-void setBackground(QWidget* widget, QColor color, bool filled) {
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), color);
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(filled);
-}
-
-// The same for a control's own colour; none leaves the toolkit's.
+// Paints `widget` in a control's own colour, with text chosen for it; none leaves the
+// toolkit's colours. `filled` widgets (labels, options, frames) fill their whole rectangle.
 void setBackground(QWidget* widget, std::optional<Color> color, bool filled) {
     if (color)
-        setBackground(widget, toQColor(*color), filled);
+        paintInOwnColor(widget, toQColor(*color), filled);
 }
 
 // Refuses, whole, an edit that would make the text longer than `limit`. QLineEdit's own
@@ -81,11 +72,11 @@ void WidgetBuilder::place(QWidget* widget, const Control& control) {
 
 QWidget* WidgetBuilder::frame(const Frame& frame, QWidget* window) {
     auto* box = new FrameWidget(toQString(frame.Caption), parentFor(frame, window));
-    // A frame without a colour of its own has the toolkit's, not its window's.
-    setBackground(box,
-                  frame.BackColor ? toQColor(*frame.BackColor)
-                                  : QApplication::palette().color(QPalette::Window),
-                  true);
+    // A frame without a colour of its own has the desktop's, not its window's.
+    if (frame.BackColor)
+        paintInOwnColor(box, toQColor(*frame.BackColor), true);
+    else
+        paintInDesktopColors(box);
     place(box, frame);
     return box;
 }

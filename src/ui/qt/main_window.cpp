@@ -4,6 +4,7 @@
 
 #include "fonts.h"
 #include "pictures.h"
+#include "readable_colors.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -17,11 +18,7 @@ MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
     setWindowTitle(QString::fromStdString(model.Caption));
     setFont(defaultFont());
     setFixedSize(toPixels(Main::ClientWidth), toPixels(Main::ClientHeight));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window,
-                     QColor(model.BackColor.r, model.BackColor.g, model.BackColor.b));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    paintInOwnColor(this, QColor(model.BackColor.r, model.BackColor.g, model.BackColor.b), true);
 
     buildControls();
     setTabOrder();
