@@ -1,19 +1,19 @@
-// Asks an X11 window manager, with the desktop standards' request for frame extents,
-// how wide the frame of a window not yet mapped will be, and waits briefly for the
-// answer in the window's property.
+// Asks an X11 window manager that supports it for the frame of a window not yet
+// mapped, with the desktop standards' request for frame extents, and takes the
+// answer from the event that says the window's property changed. Some window
+// managers never answer: the UI thread never waits for one.
 #include "frame_extents.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWindow>
 
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace tarvelon::qt {
@@ -44,65 +44,69 @@ std::vector<uint32_t> property(xcb_connection_t* connection, xcb_window_t window
     return {values, values + xcb_get_property_value_length(reply.get()) / 4};
 }
 
-// The window manager's answer in the window's property, waited for a moment: it comes
-// within milliseconds when it comes at all.
-std::optional<QMargins> waitForExtents(xcb_connection_t* connection, const QWindow& window) {
-    const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    using namespace std::chrono_literals;
-    const auto deadline = std::chrono::steady_clock::now() + 500ms;
-    do {
-        const std::vector<uint32_t> ltrb = property(connection, id, extents, XCB_ATOM_CARDINAL);
-        if (ltrb.size() == 4) {
-            const QMargins native(static_cast<int>(ltrb[0]), static_cast<int>(ltrb[2]),
-                                  static_cast<int>(ltrb[1]), static_cast<int>(ltrb[3]));
-            return native / window.devicePixelRatio();
-        }
-        std::this_thread::sleep_for(5ms);
-    } while (std::chrono::steady_clock::now() < deadline);
-    return std::nullopt;
-}
-
-xcb_connection_t* x11Connection() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
-} // namespace
-
-std::optional<QMargins> expectedFrameMargins(const QWindow& window) {
-    xcb_connection_t* connection = x11Connection();
-    if (!connection)
-        return QMargins();
-    const auto id = static_cast<xcb_window_t>(window.winId());
+xcb_window_t rootOf(xcb_connection_t* connection, xcb_window_t window) {
     const Reply<xcb_get_geometry_reply_t> geometry(
-        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr));
-    if (!geometry)
-        return QMargins();
-    const xcb_window_t root = geometry->root;
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+    return geometry ? geometry->root : xcb_window_t{XCB_WINDOW_NONE};
+}
+
+// Asks the window manager for the frame it will put around `window`, if it says in
+// `_NET_SUPPORTED` that it answers such a request.
+void requestExtents(xcb_connection_t* connection, xcb_window_t window) {
+    const xcb_window_t root = rootOf(connection, window);
+    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const std::vector<uint32_t> supported =
         property(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-    if (supported.empty())
-        return QMargins();
-    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     if (std::find(supported.begin(), supported.end(), request) == supported.end())
-        return std::nullopt;
-
+        return;
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
-    message.window = id;
+    message.window = window;
     message.type = request;
     xcb_send_event(connection, 0, root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
-    return waitForExtents(connection, window);
 }
 
-QMargins frameMargins(const QWindow& window) {
-    xcb_connection_t* connection = x11Connection();
-    return connection ? waitForExtents(connection, window).value_or(QMargins()) : QMargins();
+} // namespace
+
+FrameExtents::FrameExtents(const QWindow& window, std::function<void(const QMargins&)> onFrame)
+    : window_(window), onFrame_(std::move(onFrame)) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    connection_ = x11 ? x11->connection() : nullptr;
+    if (!connection_)
+        return;
+    extents_ = atom(connection_, "_NET_FRAME_EXTENTS");
+    QCoreApplication::instance()->installNativeEventFilter(this);
+    requestExtents(connection_, static_cast<xcb_window_t>(window.winId()));
+}
+
+FrameExtents::~FrameExtents() {
+    if (connection_)
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool FrameExtents::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_property_notify_event_t*>(message);
+    const auto id = static_cast<xcb_window_t>(window_.winId());
+    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY || event->window != id ||
+        event->atom != extents_ || event->state != XCB_PROPERTY_NEW_VALUE)
+        return false;
+    const std::vector<uint32_t> ltrb = property(connection_, id, extents_, XCB_ATOM_CARDINAL);
+    if (ltrb.size() != 4)
+        return false;
+    // Once the shown window is framed, the frame is known for good: later words,
+    // after the player has moved the window, must not move it back.
+    if (window_.isVisible())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+    const QMargins native(static_cast<int>(ltrb[0]), static_cast<int>(ltrb[2]),
+                          static_cast<int>(ltrb[1]), static_cast<int>(ltrb[3]));
+    onFrame_(native / window_.devicePixelRatio());
+    return false;
 }
 
 } // namespace tarvelon::qt

@@ -25,29 +25,22 @@ Game::Game(MessageBoxes* messages, std::function<void()> onEnded)
 }
 
 void Game::start() {
-    // The load handler places the window by its outer size: the native window is made
-    // first so that the window manager can tell the frame it will add before the
-    // window is shown. With no frame the outer size is the client size.
+    // The load handler places the window by its outer size. The native window is made
+    // first so that the window manager can tell the frame it will add; until it does,
+    // the outer size is the client size.
     window_->winId();
-    const std::optional<QMargins> frame = expectedFrameMargins(*window_->windowHandle());
-    setOuterSize(frame.value_or(QMargins()));
+    frameExtents_ = std::make_unique<FrameExtents>(
+        *window_->windowHandle(), [this](const QMargins& frame) { frameTold(frame); });
+    setOuterSize();
     dispatcher_.dispatch([this] { model_.Form_Load(); });
     if (ended())
         return;
-    placeWindow(frame.value_or(QMargins()));
+    placeWindow();
     // From now on the boxes are modal to, and centred on, the game window.
     dialogs_.setParent(window_.get());
     // The icon's three sizes are decoded here, after the greeting, not before it.
     window_->setWindowIcon(mainWindowIcon());
     window_->show();
-    if (!frame) {
-        // This window manager tells the frame only once it has framed the window:
-        // the window moves into its place at once, before it is first painted.
-        const QMargins late = frameMargins(*window_->windowHandle());
-        setOuterSize(late);
-        dispatcher_.dispatch([this] { model_.placeWindow(); });
-        placeWindow(late);
-    }
 }
 
 void Game::end() {
@@ -59,19 +52,34 @@ void Game::end() {
     model_.Command3_Click();
 }
 
-void Game::setOuterSize(const QMargins& frame) {
-    const QSize outer = window_->size().grownBy(frame);
+void Game::frameTold(const QMargins& frame) {
+    // Most window managers tell while the first box is up, so the window is in its
+    // place before it is shown; the others as they frame it, before its first paint.
+    // The rule is run straight away, not as an event: the word may come while the load
+    // handler waits on a box, when an event would be dropped.
+    frame_ = frame;
+    setOuterSize();
+    model_.placeWindow();
+    placeWindow();
+}
+
+void Game::setOuterSize() {
+    const QSize outer = window_->size().grownBy(frame_);
     model_.Width = static_cast<float>(outer.width()) * twipsPerPixel;
     model_.Height = static_cast<float>(outer.height()) * twipsPerPixel;
 }
 
-void Game::placeWindow(const QMargins& frame) {
+void Game::placeWindow() {
+    // On Wayland the compositor places every window and a program cannot.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     // Left and Top place the frame. An X11 window manager keeps the client area where
     // it is asked to be and builds the frame around it, so the client area goes
     // inside the frame's place.
     const QPoint screen = QGuiApplication::primaryScreen()->geometry().topLeft();
     const QPoint outerTopLeft = screen + QPoint(toPixels(model_.Left), toPixels(model_.Top));
-    window_->setGeometry(QRect(outerTopLeft + QPoint(frame.left(), frame.top()), window_->size()));
+    window_->setGeometry(
+        QRect(outerTopLeft + QPoint(frame_.left(), frame_.top()), window_->size()));
 }
 
 } // namespace tarvelon::qt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dispatcher.h"
+#include "frame_extents.h"
 #include "main_window.h"
 #include "qt_message_boxes.h"
 #include "qt_shell.h"
@@ -38,10 +39,14 @@ public:
     Dispatcher& dispatcher() { return dispatcher_; }
 
 private:
+    // The window manager has told the frame: the load handler's rule places the
+    // window again by its outer size.
+    void frameTold(const QMargins& frame);
     // The model's window size: the client size grown by the frame.
-    void setOuterSize(const QMargins& frame);
-    // Puts the window where the model's Left and Top put its frame.
-    void placeWindow(const QMargins& frame);
+    void setOuterSize();
+    // Puts the window where the model's Left and Top put its frame, where the
+    // platform lets a program place its windows.
+    void placeWindow();
 
     GameRandom random_;
     Dispatcher dispatcher_;
@@ -49,6 +54,8 @@ private:
     QtShell shell_;
     Main model_;
     std::unique_ptr<MainWindow> window_;
+    QMargins frame_;
+    std::unique_ptr<FrameExtents> frameExtents_;
 };
 
 } // namespace tarvelon::qt

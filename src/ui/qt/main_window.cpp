@@ -2,6 +2,7 @@
 // and the timers.
 #include "main_window.h"
 
+#include "fixed_window.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "readable_colors.h"
@@ -17,7 +18,7 @@ MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromStdString(model.Caption));
     setFont(defaultFont());
-    setFixedSize(toPixels(Main::ClientWidth), toPixels(Main::ClientHeight));
+    makeFixedWindow(*this, QSize(toPixels(Main::ClientWidth), toPixels(Main::ClientHeight)));
     paintInOwnColor(this, QColor(model.BackColor.r, model.BackColor.g, model.BackColor.b), true);
 
     buildControls();

@@ -1,6 +1,7 @@
 // Building the standings window and showing it where the layout puts it.
 #include "status_window.h"
 
+#include "fixed_window.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "twips.h"
@@ -18,7 +19,7 @@ StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher, QWidget* gameW
     setWindowTitle(QString::fromStdString(model.Caption));
     setWindowIcon(statusWindowIcon());
     setFont(defaultFont());
-    setFixedSize(toPixels(Status::ClientWidth), toPixels(Status::ClientHeight));
+    makeFixedWindow(*this, QSize(toPixels(Status::ClientWidth), toPixels(Status::ClientHeight)));
     for (Label* label : model.labels())
         builder_.label(*label, this);
     builder_.button(model.Command1, this, [&model] { model.Command1_Click(); });

@@ -129,6 +129,7 @@ void expectShowsItsModel(QWidget& window, const std::vector<ControlRef>& control
 
 TEST_P(MainWindowTest, EveryControlOfBothWindowsIsWhereItsModelSaysAndShowsWhatItHolds) {
     EXPECT_EQ(window().size(), QSize(723, 467));
+    EXPECT_FALSE(window().windowFlags() & Qt::WindowMaximizeButtonHint) << "fixed: no maximise";
     EXPECT_EQ(window().windowTitle(), QString::fromStdString(game.model().Caption));
     EXPECT_FALSE(window().windowIcon().isNull());
     EXPECT_EQ(window().palette().color(QPalette::Window), QColor(255, 128, 0));
@@ -149,6 +150,7 @@ TEST_P(MainWindowTest, EveryControlOfBothWindowsIsWhereItsModelSaysAndShowsWhatI
     ASSERT_TRUE(QTest::qWaitForWindowExposed(standings));
     Status& model = game.shell().status();
     EXPECT_EQ(standings->size(), QSize(181, 281));
+    EXPECT_FALSE(standings->windowFlags() & Qt::WindowMaximizeButtonHint) << "fixed: no maximise";
     EXPECT_EQ(standings->windowTitle(), QString::fromStdString(model.Caption));
     EXPECT_FALSE(standings->windowIcon().isNull());
     const std::array<Label*, 20> labels = model.labels();
