@@ -1,0 +1,24 @@
+// Painting the windows of a game that has just started.
+#include "window_shots.h"
+
+#include "ui/qt/game.h"
+#include "ui/toolkit/message_recorder.h"
+
+#include <QApplication>
+
+namespace tarvelon::qt {
+
+std::vector<WindowShot> firstWindowShots() {
+    MessageRecorder messages;
+    Game game(&messages, [] {});
+    game.start();
+    game.dispatcher().dispatch([&] { game.model().Command6_Click(); });
+    // Lets the windows take their final sizes and states before they are painted.
+    QApplication::processEvents();
+    std::vector<WindowShot> shots{{QStringLiteral("game"), game.window().grab().toImage()}};
+    if (StatusWindow* standings = game.shell().statusWindow())
+        shots.push_back({QStringLiteral("standings"), standings->grab().toImage()});
+    return shots;
+}
+
+} // namespace tarvelon::qt
