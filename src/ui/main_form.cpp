@@ -195,11 +195,10 @@ void Main::click(const CommandButton& button) {
             (this->*entry.handler)();
 }
 
-bool Main::fire(const Timer& firing) {
+void Main::fire(const Timer& firedTimer) {
     for (const TimerHandler& entry : timerHandlers)
-        if (&(this->*entry.timer) == &firing)
+        if (&(this->*entry.timer) == &firedTimer)
             (this->*entry.handler)();
-    return &firing != &limit || noBetsLeft();
 }
 
 std::array<Main::CarSlot, 6> Main::slots() {

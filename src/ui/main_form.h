@@ -115,10 +115,8 @@ public:
 
     // Runs the handler of a click on `button`, if it has one.
     void click(const CommandButton& button);
-    // Runs the handler of a firing of `timer`. Returns false when that firing cannot
-    // have changed any control, so a front end need not render after it: the cut-off
-    // tick writes nothing while bets are left.
-    bool fire(const Timer& timer);
+    // Runs the handler of a firing of `firedTimer`.
+    void fire(const Timer& firedTimer);
 
     // Centres the window on the screen by its outer size (`Width`, `Height`); the
     // load handler does this first, and a front end again if the frame's size comes
@@ -149,10 +147,11 @@ public:
     void ResetBoard();
 
 private:
-    // Whether both bets of the race are placed, so that betting must close.
-    bool noBetsLeft() const;
-    // The `Inputs` of `limit`: what its handler reads and what it writes.
-    std::string cutOffInputs() const;
+    // What the cut-off closes, in the order it closes them: the `Enabled` of Place Bet,
+    // the seven options and the amount box. Its handler and its `Inputs` both walk this.
+    std::array<bool*, 9> cutOffSwitches();
+    // The `Inputs` of `limit`: the counter it reads and the switches it may turn off.
+    std::string cutOffInputs();
 
     // Records the stake in `Text7` as a bet in (`car`, `stake`); false when the
     // stake is refused, with nothing changed.

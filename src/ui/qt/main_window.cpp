@@ -27,7 +27,7 @@ MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
     setTabOrder();
     for (const Main::TimerHandler& entry : Main::timerHandlers) {
         const Timer& timer = model_.*entry.timer;
-        timers_.add(timer, [this, &timer] { return model_.fire(timer); });
+        timers_.add(timer, [this, &timer] { model_.fire(timer); });
     }
 }
 
