@@ -3,11 +3,11 @@
 // firing all of them or letting them sleep as the real front end does.
 #pragma once
 
-#include "ui/headless_shell.h"
+#include "support/headless_shell.h"
+#include "support/message_recorder.h"
+#include "support/virtual_clock.h"
 #include "ui/main_form.h"
-#include "ui/toolkit/message_recorder.h"
 #include "ui/toolkit/random_source.h"
-#include "ui/toolkit/virtual_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "ui/qt/game.h"
 #include "ui/texts.h"
-#include "ui/toolkit/message_recorder.h"
+#include "support/message_recorder.h"
 
 #include <QAccessible>
 #include <QClipboard>

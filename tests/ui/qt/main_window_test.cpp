@@ -5,7 +5,7 @@
 #include "ui/qt/game.h"
 #include "ui/qt/painted_widgets.h"
 #include "ui/qt/pictures.h"
-#include "ui/toolkit/message_recorder.h"
+#include "support/message_recorder.h"
 
 #include <QLabel>
 #include <QLineEdit>

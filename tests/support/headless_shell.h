@@ -2,7 +2,7 @@
 // standings window's model and records how the program ended.
 #pragma once
 
-#include "shell.h"
+#include "ui/shell.h"
 
 #include <memory>
 

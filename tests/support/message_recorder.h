@@ -1,7 +1,7 @@
 // A stand-in for message boxes that records each box and answers OK at once.
 #pragma once
 
-#include "message_boxes.h"
+#include "ui/toolkit/message_boxes.h"
 
 #include <functional>
 #include <string>
