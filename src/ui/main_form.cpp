@@ -210,6 +210,10 @@ std::array<Main::CarSlot, 6> Main::slots() {
              {purple, Text6, car6}}};
 }
 
+std::array<Main::BetRecord, 2> Main::betRecords() {
+    return {{{Bet, Text10}, {bet2, Text13}}};
+}
+
 std::array<OptionButton*, 7> Main::options() {
     return {&red, &green, &blue, &orange, &yellow, &purple, &none};
 }

@@ -91,6 +91,14 @@ public:
     };
     std::array<CarSlot, 6> slots();
 
+    // A bet record: the label naming the car backed and the box holding the stake.
+    struct BetRecord {
+        Label& car;
+        TextBox& stake;
+    };
+    // The first bet's record (`Bet`, `Text10`), then the second's (`bet2`, `Text13`).
+    std::array<BetRecord, 2> betRecords();
+
     // The seven bet options in slot order, `none` last.
     std::array<OptionButton*, 7> options();
 
@@ -153,11 +161,11 @@ private:
     // The `Inputs` of `limit`: the counter it reads and the switches it may turn off.
     std::string cutOffInputs();
 
-    // Records the stake in `Text7` as a bet in (`car`, `stake`); false when the
-    // stake is refused, with nothing changed.
-    bool placeBet(Label& car, TextBox& stake, bool firstBet);
-    // Pays the bet in (`car`, `stake`) when it names `winner`.
-    void payBet(const Label& car, const TextBox& stake, const std::string& winner);
+    // Records the stake in `Text7` as a bet in `record`; false when the stake is
+    // refused, with nothing changed.
+    bool placeBet(const BetRecord& record);
+    // Pays the bet in `record` when it names `winner`.
+    void payBet(const BetRecord& record, const std::string& winner);
 
     OptionGroup optionGroup_;
     MainServices services_;

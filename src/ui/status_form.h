@@ -31,7 +31,7 @@ public:
     // The tally label of car slot `slot` (1 to 6) in `column`.
     Label& tally(int slot, Column column);
 
-    // Every control, for front ends that build widgets from the model.
+    // Every label, for front ends that build widgets from the model.
     std::array<Label*, 20> labels();
 
     // "OK": hides the window; the counts stay.

@@ -99,9 +99,14 @@ public:
         return texts;
     }
 
-    // The tally label of `slot` in `column`; the standings window must exist.
-    const std::string& tally(int slot, Status::Column column) {
-        return shell.existingStatus()->tally(slot, column).Caption;
+    // The tally label of `slot` in `column`; a failure, and no tally, before the standings exist.
+    std::string tally(int slot, Status::Column column) {
+        Status* status = shell.existingStatus();
+        if (status == nullptr) {
+            ADD_FAILURE() << "no race has finished: there are no standings";
+            return {};
+        }
+        return status->tally(slot, column).Caption;
     }
 
     MessageRecorder messages;
