@@ -2,6 +2,7 @@
 // and the timers.
 #include "main_window.h"
 
+#include "accessible_names.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "twips.h"
@@ -11,7 +12,9 @@
 namespace tarvelon::qt {
 
 MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
-    : model_(model), dispatcher_(dispatcher), builder_(dispatcher, QStringLiteral("Main")),
+    : model_(model), dispatcher_(dispatcher),
+      builder_(dispatcher,
+               [&model](const Control& control) { return accessibleNameOf(model, control); }),
       timers_(dispatcher) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromStdString(model.Caption));
