@@ -1,4 +1,5 @@
-// A stand-in for message boxes that records each box and answers OK at once.
+// A stand-in for message boxes that records each box, with what the player could
+// read while it was open, and answers OK at once.
 #pragma once
 
 #include "ui/toolkit/message_boxes.h"
@@ -15,17 +16,17 @@ public:
         std::string text;
         std::string title;
         MessageIcon icon;
+        std::string screen; // what `describeScreen` said while the box was open
     };
 
     void show(std::string_view text, std::string_view title, MessageIcon icon) override {
-        shown.push_back({std::string(text), std::string(title), icon});
-        if (whileShown)
-            whileShown(shown.back());
+        shown.push_back({std::string(text), std::string(title), icon,
+                         describeScreen ? describeScreen() : std::string()});
     }
 
     std::vector<Shown> shown;
-    // Runs while a box is "open", so a test can look at the game at that moment.
-    std::function<void(const Shown&)> whileShown;
+    // What the player can read at the moment a box opens, kept with the box.
+    std::function<std::string()> describeScreen;
 };
 
 } // namespace tarvelon

@@ -66,7 +66,8 @@ public:
         }
         for (const MessageRecorder::Shown& box : messages.shown)
             add(box.title), add(box.text), add(box.icon);
-        add(shell.mainClosed()), add(shell.programEnded());
+        for (const std::string& window : shell.closed)
+            add(window);
         return out;
     }
 
