@@ -3,9 +3,9 @@
 #pragma once
 
 #include "game/numbers.h"
-#include "ui/headless_shell.h"
+#include "support/headless_shell.h"
 #include "ui/main_form.h"
-#include "ui/toolkit/message_recorder.h"
+#include "support/message_recorder.h"
 #include "ui/toolkit/random_source.h"
 
 #include <algorithm>

@@ -38,8 +38,4 @@ Canvas fromArt(std::span<const std::string_view> rows, const Legend& legend) {
     return canvas;
 }
 
-Canvas fromArt(std::initializer_list<std::string_view> rows, const Legend& legend) {
-    return fromArt(std::span<const std::string_view>(rows.begin(), rows.size()), legend);
-}
-
 } // namespace tarvelon::pictures

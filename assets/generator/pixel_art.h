@@ -8,7 +8,6 @@
 
 #include "canvas.h"
 
-#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -27,6 +26,5 @@ using Legend = std::vector<Ink>;
 // The picture the rows draw; throws if the rows differ in length or use a
 // character the legend does not know, so a slip in the art stops the build.
 Canvas fromArt(std::span<const std::string_view> rows, const Legend& legend);
-Canvas fromArt(std::initializer_list<std::string_view> rows, const Legend& legend);
 
 } // namespace tarvelon::pictures

@@ -13,7 +13,7 @@
 #include "ui/qt/application.h"
 
 #include "ui/qt/game.h"
-#include "ui/toolkit/message_recorder.h"
+#include "support/message_recorder.h"
 
 #include <QApplication>
 #include <QTest>

@@ -5,7 +5,7 @@
 #include "qt_support.h"
 
 #include "ui/qt/game.h"
-#include "ui/toolkit/message_recorder.h"
+#include "support/message_recorder.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -27,9 +27,10 @@ double recordedStake(const TextBox& record) {
 
 void Main::Command5_Click() {
     // The counter is lowered only at the end, so one press places at most one bet.
-    if (StrictNumber(Command5.Tag) == 2 && !placeBet(Bet, Text10, true))
+    const std::array<BetRecord, 2> records = betRecords();
+    if (StrictNumber(Command5.Tag) == 2 && !placeBet(records[0]))
         return;
-    if (StrictNumber(Command5.Tag) == 1 && !placeBet(bet2, Text13, false))
+    if (StrictNumber(Command5.Tag) == 1 && !placeBet(records[1]))
         return;
     Command5.Tag = NumberText(StrictNumber(Command5.Tag).value_or(0) - 1);
 }
@@ -38,32 +39,34 @@ void Main::refuseStake() {
     services_.messages.show(texts::refusedStake, Caption, MessageIcon::Information);
 }
 
-bool Main::placeBet(Label& car, TextBox& stake, bool firstBet) {
+bool Main::placeBet(const BetRecord& record) {
+    const bool firstBet = &record.stake == &Text10;
     const std::string stakeText = Text7.Text;
     const std::string bankrollText = money.Text;
     const std::optional<double> amount = readStake(stakeText);
-    const double bankroll = amount ? LenientNumber(bankrollText) - *amount : 0;
+    const double bankrollLeft = amount ? LenientNumber(bankrollText) - *amount : 0;
     // The bankroll must stay a number the game can hold even if every bet placed
     // so far, this one included, is paid twice its stake.
-    const double otherBet = firstBet ? 0 : recordedStake(Text10);
-    if (!amount || !std::isfinite(bankroll) || !std::isfinite(2 * *amount) ||
-        !std::isfinite(bankroll + 2 * otherBet + 2 * *amount)) {
+    const double stakedBefore = firstBet ? 0 : recordedStake(Text10);
+    if (!amount || !std::isfinite(bankrollLeft) || !std::isfinite(2 * *amount) ||
+        !std::isfinite(bankrollLeft + 2 * stakedBefore + 2 * *amount)) {
         refuseStake();
         return false;
     }
 
-    money.Text = NumberText(bankroll);
-    stake.Text = stakeText; // exactly as typed, blanks and trailing zeros included
+    money.Text = NumberText(bankrollLeft);
+    record.stake.Text = stakeText; // exactly as typed, blanks and trailing zeros included
     Text7.Text = "0";
     for (CarSlot slot : slots()) {
         if (!slot.option.Value())
             continue;
-        car.Caption = slot.name.Text;
+        record.car.Caption = slot.name.Text;
+        // The first bet's car cannot be chosen again; the second bet may back it too.
         if (firstBet)
             slot.option.Enabled = false;
     }
     if (none.Value())
-        car.Caption = "No Bet";
+        record.car.Caption = "No Bet";
     return true;
 }
 

@@ -26,8 +26,8 @@ void Main::FinishRace(int k) {
             addOne(standings.tally(slot, Status::Column::Losses));
 
     const std::string winner = slots()[k - 1].name.Text;
-    payBet(Bet, Text10, winner);
-    payBet(bet2, Text13, winner);
+    for (const BetRecord& record : betRecords()) // the first bet first
+        payBet(record, winner);
 
     ResetBoard();
 
@@ -38,10 +38,10 @@ void Main::FinishRace(int k) {
 }
 
 // Bets are recognised by the car's name, compared exactly.
-void Main::payBet(const Label& car, const TextBox& stake, const std::string& winner) {
-    if (car.Caption != winner)
+void Main::payBet(const BetRecord& record, const std::string& winner) {
+    if (record.car.Caption != winner)
         return;
-    const double payout = 2 * StrictNumber(stake.Text).value_or(0);
+    const double payout = 2 * StrictNumber(record.stake.Text).value_or(0);
     services_.messages.show("Your car placed first in the race. You won $" + NumberText(payout),
                             Caption, MessageIcon::None);
     money.Text = NumberText(LenientNumber(money.Text) + payout);

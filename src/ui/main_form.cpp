@@ -195,11 +195,10 @@ void Main::click(const CommandButton& button) {
             (this->*entry.handler)();
 }
 
-bool Main::fire(const Timer& firing) {
+void Main::fire(const Timer& firedTimer) {
     for (const TimerHandler& entry : timerHandlers)
-        if (&(this->*entry.timer) == &firing)
+        if (&(this->*entry.timer) == &firedTimer)
             (this->*entry.handler)();
-    return &firing != &limit || noBetsLeft();
 }
 
 std::array<Main::CarSlot, 6> Main::slots() {
@@ -209,6 +208,10 @@ std::array<Main::CarSlot, 6> Main::slots() {
              {orange, Text4, car4},
              {yellow, Text5, car5},
              {purple, Text6, car6}}};
+}
+
+std::array<Main::BetRecord, 2> Main::betRecords() {
+    return {{{Bet, Text10}, {bet2, Text13}}};
 }
 
 std::array<OptionButton*, 7> Main::options() {

@@ -91,6 +91,14 @@ public:
     };
     std::array<CarSlot, 6> slots();
 
+    // A bet record: the label naming the car backed and the box holding the stake.
+    struct BetRecord {
+        Label& car;
+        TextBox& stake;
+    };
+    // The first bet's record (`Bet`, `Text10`), then the second's (`bet2`, `Text13`).
+    std::array<BetRecord, 2> betRecords();
+
     // The seven bet options in slot order, `none` last.
     std::array<OptionButton*, 7> options();
 
@@ -115,10 +123,8 @@ public:
 
     // Runs the handler of a click on `button`, if it has one.
     void click(const CommandButton& button);
-    // Runs the handler of a firing of `timer`. Returns false when that firing cannot
-    // have changed any control, so a front end need not render after it: the cut-off
-    // tick writes nothing while bets are left.
-    bool fire(const Timer& timer);
+    // Runs the handler of a firing of `firedTimer`.
+    void fire(const Timer& firedTimer);
 
     // Centres the window on the screen by its outer size (`Width`, `Height`); the
     // load handler does this first, and a front end again if the frame's size comes
@@ -149,16 +155,17 @@ public:
     void ResetBoard();
 
 private:
-    // Whether both bets of the race are placed, so that betting must close.
-    bool noBetsLeft() const;
-    // The `Inputs` of `limit`: what its handler reads and what it writes.
-    std::string cutOffInputs() const;
+    // What the cut-off closes, in the order it closes them: the `Enabled` of Place Bet,
+    // the seven options and the amount box. Its handler and its `Inputs` both walk this.
+    std::array<bool*, 9> cutOffSwitches();
+    // The `Inputs` of `limit`: the counter it reads and the switches it may turn off.
+    std::string cutOffInputs();
 
-    // Records the stake in `Text7` as a bet in (`car`, `stake`); false when the
-    // stake is refused, with nothing changed.
-    bool placeBet(Label& car, TextBox& stake, bool firstBet);
-    // Pays the bet in (`car`, `stake`) when it names `winner`.
-    void payBet(const Label& car, const TextBox& stake, const std::string& winner);
+    // Records the stake in `Text7` as a bet in `record`; false when the stake is
+    // refused, with nothing changed.
+    bool placeBet(const BetRecord& record);
+    // Pays the bet in `record` when it names `winner`.
+    void payBet(const BetRecord& record, const std::string& winner);
 
     OptionGroup optionGroup_;
     MainServices services_;

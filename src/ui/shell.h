@@ -2,7 +2,7 @@
 // life, closing the windows, and the screen's size.
 //
 // The Qt front end builds and destroys real windows behind these calls; headless
-// runs use HeadlessShell (headless_shell.h).
+// runs use HeadlessShell (tests/support/headless_shell.h).
 #pragma once
 
 #include "status_form.h"

@@ -27,11 +27,14 @@ public:
         Label17, Label18; // win and loss tallies, slot by slot
     CommandButton Command1;
 
+    // The name label of car slot `slot` (1 to 6).
+    Label& carName(int slot) { return *labels()[static_cast<std::size_t>(slot) + 1]; }
+
     enum class Column { Wins, Losses };
     // The tally label of car slot `slot` (1 to 6) in `column`.
     Label& tally(int slot, Column column);
 
-    // Every control, for front ends that build widgets from the model.
+    // Every label, for front ends that build widgets from the model.
     std::array<Label*, 20> labels();
 
     // "OK": hides the window; the counts stay.

@@ -3,14 +3,15 @@
 // firing all of them or letting them sleep as the real front end does.
 #pragma once
 
-#include "ui/headless_shell.h"
+#include "support/headless_shell.h"
+#include "support/message_recorder.h"
+#include "support/virtual_clock.h"
 #include "ui/main_form.h"
-#include "ui/toolkit/message_recorder.h"
 #include "ui/toolkit/random_source.h"
-#include "ui/toolkit/virtual_clock.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -99,9 +100,53 @@ public:
         return texts;
     }
 
-    // The tally label of `slot` in `column`; the standings window must exist.
-    const std::string& tally(int slot, Status::Column column) {
-        return shell.existingStatus()->tally(slot, column).Caption;
+    // What the player can read of both windows, on one line: the bankroll, the bets, the
+    // amount box, the options, the buttons, the signal, the cars and the standings.
+    std::string screen() {
+        std::string chosen, shut;
+        int shutCount = 0;
+        for (OptionButton* option : main_.options()) {
+            if (option->Value())
+                chosen = option->Caption;
+            if (!option->Enabled)
+                shut += (shutCount++ ? ", " : "") + option->Caption;
+        }
+        std::string line = "$" + main_.money.Text + " | bets " + main_.Bet.Caption + " $" +
+                           main_.Text10.Text + ", " + main_.bet2.Caption + " $" +
+                           main_.Text13.Text + " | stake \"" + main_.Text7.Text + "\" " +
+                           (main_.Text7.Enabled ? "open" : "shut") + " | on " + chosen;
+        if (shutCount)
+            line += shutCount == 7 ? " (all shut)" : " (shut: " + shut + ")";
+        line += " | buttons ";
+        line += main_.Command1.Enabled ? (main_.Command5.Enabled ? "GO!, Place Bet" : "GO!")
+                                       : (main_.Command5.Enabled ? "Place Bet" : "none");
+        line += main_.Image10.Visible
+                    ? (main_.Image3.Visible ? " | signal amber+face" : " | signal amber")
+                    : (main_.Image5.Visible ? " | signal green" : " | signal dark");
+        const bool atStart =
+            std::ranges::all_of(main_.slots(), [](auto slot) { return slot.car.Left == 30; });
+        line += atStart ? " | cars at start" : " | cars racing";
+        Status* status = shell.existingStatus();
+        if (!status)
+            return line + " | no standings";
+        line += status->Visible ? " | standings shown, wins" : " | standings hidden, wins";
+        for (auto column : {Status::Column::Wins, Status::Column::Losses}) {
+            if (column == Status::Column::Losses)
+                line += ", losses";
+            for (int slot = 1; slot <= 6; ++slot)
+                line += " " + status->tally(slot, column).Caption;
+        }
+        return line;
+    }
+
+    // The tally label of `slot` in `column`; a failure, and no tally, before the standings exist.
+    std::string tally(int slot, Status::Column column) {
+        Status* status = shell.existingStatus();
+        if (status == nullptr) {
+            ADD_FAILURE() << "no race has finished: there are no standings";
+            return {};
+        }
+        return status->tally(slot, column).Caption;
     }
 
     MessageRecorder messages;

@@ -28,45 +28,17 @@ public:
             click(*buttons[kind - 3]);
     }
 
-    // Every property the game writes, of every control of both windows, and every
-    // box, packed flat: it is taken several times every virtual millisecond.
+    // What the player reads of both windows, and what the game holds beyond it: the
+    // counter, the cars' places, every box and the windows closed. It is taken
+    // several times every virtual millisecond.
     std::string seen() {
-        std::string out;
-        auto add = [&](const auto& value) {
-            if constexpr (requires { value.data(); })
-                out.append(value.data(), value.size()).push_back('\0');
-            else
-                out.append(reinterpret_cast<const char*>(&value), sizeof value);
-        };
-        auto describe = [&](const auto* c) {
-            add(c->Left), add(c->Top), add(c->Visible);
-            if constexpr (requires { c->Caption; })
-                add(c->Caption);
-            if constexpr (requires { c->Text; })
-                add(c->Text), add(c->Locked);
-            if constexpr (requires { c->Enabled; })
-                add(c->Enabled);
-            if constexpr (requires { c->Tag; })
-                add(c->Tag), add(c->HandPointer);
-            if constexpr (requires { c->Value(); })
-                add(c->Value());
-            if constexpr (requires { c->BackColor; })
-                add(c->BackColor.value_or(Color{1, 2, 3})), add(c->BackColor.has_value());
-        };
-        Main& main = this->main();
-        add(main.Caption), add(main.Left), add(main.Top);
-        for (ControlRef control : main.controls())
-            std::visit(describe, control);
-        for (Main::CarSlot slot : main.slots())
-            describe(&slot.car);
-        if (Status* status = shell.existingStatus()) {
-            add(status->Visible);
-            for (const Label* label : status->labels())
-                describe(label);
-        }
+        std::string out = screen() + main().Command5.Tag;
+        for (Main::CarSlot slot : main().slots())
+            out += " " + std::to_string(slot.car.Left);
         for (const MessageRecorder::Shown& box : messages.shown)
-            add(box.title), add(box.text), add(box.icon);
-        add(shell.mainClosed()), add(shell.programEnded());
+            out += box.title + box.text;
+        for (const std::string& window : shell.closed)
+            out += window;
         return out;
     }
 

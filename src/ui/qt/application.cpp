@@ -2,13 +2,14 @@
 #include "application.h"
 
 #include "fonts.h"
+#include "ui/texts.h"
 
 #include <QApplication>
 
 namespace tarvelon::qt {
 
 void configureApplication() {
-    QApplication::setApplicationName(QStringLiteral("Tarvelon 2000"));
+    QApplication::setApplicationName(QString::fromUtf8(texts::applicationTitle));
     QApplication::setDesktopFileName(QStringLiteral("tarvelon2000"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setFont(defaultFont());

@@ -1,7 +1,6 @@
 // Building widgets from controls and pushing changed properties to them.
 #include "control_widgets.h"
 
-#include "accessible_names.h"
 #include "fonts.h"
 #include "painted_widgets.h"
 #include "pictures.h"
@@ -64,7 +63,7 @@ QWidget* WidgetBuilder::parentFor(const Control& control, QWidget* window) const
 void WidgetBuilder::place(QWidget* widget, const Control& control) {
     widget->setObjectName(toQString(control.Name));
     widget->setGeometry(toPixels(control));
-    widget->setAccessibleName(accessibleNameOf(window_, control.Name));
+    widget->setAccessibleName(names_(control));
     widget->setVisible(control.Visible);
     widgets_.insert(&control, widget);
     flags_.watch(&control.Visible, [widget](bool visible) { widget->setVisible(visible); });
@@ -156,11 +155,11 @@ QWidget* WidgetBuilder::label(const Label& label, QWidget* window) {
     }
     place(text, label);
     // A reader hears a label only through its name, so the name follows the caption.
-    const QString pattern =
-        text->accessibleName().isEmpty() ? QStringLiteral("%1") : text->accessibleName();
+    const QString pattern = text->accessibleName();
     const auto show = [text, pattern](const std::string& caption) {
         text->setText(toQString(caption));
-        text->setAccessibleName(pattern.arg(toQString(caption)));
+        if (pattern.contains(QLatin1String("%1")))
+            text->setAccessibleName(pattern.arg(toQString(caption)));
     };
     show(label.Caption);
     texts_.watch(&label.Caption, show);

@@ -28,9 +28,11 @@ namespace tarvelon::qt {
 
 class WidgetBuilder {
 public:
-    // Builds the controls of the window called `window` ("Main" or "Status").
-    WidgetBuilder(Dispatcher& dispatcher, QString window)
-        : dispatcher_(dispatcher), window_(std::move(window)) {}
+    // What a screen reader is told each control is (see accessible_names.h).
+    using AccessibleNames = std::function<QString(const Control&)>;
+
+    WidgetBuilder(Dispatcher& dispatcher, AccessibleNames names)
+        : dispatcher_(dispatcher), names_(std::move(names)) {}
 
     // Each makes the widget on `parent` (or on the widget made for the control's
     // container) and names it after the control.
@@ -55,7 +57,7 @@ private:
     void keepOptionsReachableByTab();
 
     Dispatcher& dispatcher_;
-    QString window_;
+    AccessibleNames names_;
     QHash<const Control*, QWidget*> widgets_;
     PropertyWatch<bool> flags_;
     PropertyWatch<std::string> texts_;

@@ -2,6 +2,7 @@
 // and the timers.
 #include "main_window.h"
 
+#include "accessible_names.h"
 #include "fixed_window.h"
 #include "fonts.h"
 #include "pictures.h"
@@ -13,7 +14,9 @@
 namespace tarvelon::qt {
 
 MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
-    : model_(model), dispatcher_(dispatcher), builder_(dispatcher, QStringLiteral("Main")),
+    : model_(model), dispatcher_(dispatcher),
+      builder_(dispatcher,
+               [&model](const Control& control) { return accessibleNameOf(model, control); }),
       timers_(dispatcher) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QString::fromStdString(model.Caption));
@@ -25,7 +28,7 @@ MainWindow::MainWindow(Main& model, Dispatcher& dispatcher)
     setTabOrder();
     for (const Main::TimerHandler& entry : Main::timerHandlers) {
         const Timer& timer = model_.*entry.timer;
-        timers_.add(timer, [this, &timer] { return model_.fire(timer); });
+        timers_.add(timer, [this, &timer] { model_.fire(timer); });
     }
 }
 

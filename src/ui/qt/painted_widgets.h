@@ -1,7 +1,8 @@
 // Widgets that paint the simple controls: pictures, frames and shapes.
 //
 // An image control: a picture at its natural size, transparent where the picture
-// is, and scaled by whole pixels on high-dpi screens so the pixel art stays sharp.
+// is, and drawn without smoothing, so on a high-dpi screen every pixel of the art
+// stays a block of its own colour.
 #pragma once
 
 #include <QImage>

@@ -1,6 +1,7 @@
 // Building the standings window and showing it where the layout puts it.
 #include "status_window.h"
 
+#include "accessible_names.h"
 #include "fixed_window.h"
 #include "fonts.h"
 #include "pictures.h"
@@ -14,7 +15,9 @@ namespace tarvelon::qt {
 
 StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher, QWidget* gameWindow)
     : QWidget(nullptr, Qt::Window), model_(model), dispatcher_(dispatcher),
-      builder_(dispatcher, QStringLiteral("Status")), gameWindow_(gameWindow) {
+      builder_(dispatcher,
+               [&model](const Control& control) { return accessibleNameOf(model, control); }),
+      gameWindow_(gameWindow) {
     setObjectName(QStringLiteral("Status"));
     setWindowTitle(QString::fromStdString(model.Caption));
     setWindowIcon(statusWindowIcon());

@@ -5,7 +5,7 @@ namespace tarvelon::qt {
 
 TimerDriver::TimerDriver(Dispatcher& dispatcher) : dispatcher_(dispatcher) {}
 
-void TimerDriver::add(const Timer& timer, std::function<bool()> onFire) {
+void TimerDriver::add(const Timer& timer, std::function<void()> onFire) {
     Driven& driven = driven_.emplace_back(Driven{TimerSleep(timer), std::make_unique<QTimer>()});
     QTimer& real = *driven.timer;
     real.setObjectName(QString::fromStdString(timer.Name));

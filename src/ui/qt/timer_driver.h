@@ -25,9 +25,8 @@ class TimerDriver {
 public:
     explicit TimerDriver(Dispatcher& dispatcher);
 
-    // Drives `timer`, running `onFire` through the dispatcher at each firing; it
-    // returns whether the firing may have changed anything to render.
-    void add(const Timer& timer, std::function<bool()> onFire);
+    // Drives `timer`, running `onFire` through the dispatcher at each firing.
+    void add(const Timer& timer, std::function<void()> onFire);
 
     // Starts and stops the real timers to match the models.
     void sync();

@@ -107,8 +107,8 @@ struct Label : Control {
     Alignment Align = Alignment::Left;
 };
 
-// An image shows its picture at natural size from its top-left corner. Its `Left`
-// is single precision because the race moves cars by fractions of a twip.
+// An image shows its picture at natural size from its top-left corner. The race
+// moves the cars by fractions of a twip, which their single-precision `Left` keeps.
 struct Image : Control {
     PictureId Picture = PictureId::Track;
     bool Border = false;

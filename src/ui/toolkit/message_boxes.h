@@ -1,7 +1,7 @@
 // How the game tells the player things: modal message boxes with an OK button.
 //
 // The real front end shows a modal dialog and returns when the player presses OK;
-// headless runs use the recorder in message_recorder.h, which answers at once.
+// headless runs use the recorder in tests/support/message_recorder.h, which answers at once.
 #pragma once
 
 #include <string_view>

@@ -19,16 +19,17 @@ class TimerSleep {
 public:
     explicit TimerSleep(const Timer& timer) : timer_(timer) {}
 
-    // Runs one firing through `onFire`, which returns whether the firing may have
-    // changed anything; returns that, or false when the inputs stayed the same,
-    // in which case the timer is asleep from now on.
-    bool fire(const std::function<bool()>& onFire) {
-        if (!timer_.Inputs)
-            return onFire();
+    // Runs one firing through `onFire`; returns whether it may have changed anything.
+    // It did not when the timer's inputs stayed the same, and the timer is then asleep.
+    bool fire(const std::function<void()>& onFire) {
+        if (!timer_.Inputs) {
+            onFire();
+            return true;
+        }
         std::string before = timer_.Inputs();
-        const bool changed = onFire();
+        onFire();
         if (timer_.Inputs() != before)
-            return changed;
+            return true;
         sleepingOn_ = std::move(before);
         return false;
     }

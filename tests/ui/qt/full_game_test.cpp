@@ -5,7 +5,7 @@
 
 #include "ui/qt/game.h"
 #include "ui/texts.h"
-#include "ui/toolkit/message_recorder.h"
+#include "support/message_recorder.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -83,11 +83,12 @@ protected:
 };
 
 TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard) {
-    bool shownDuringGreeting = false;
-    messages.whileShown = [&](const auto&) { shownDuringGreeting |= window().isVisible(); };
+    messages.describeScreen = [&] { return window().isVisible() ? "window" : "no window"; };
     start();
-    EXPECT_EQ(messages.shown.size(), 3u);
-    EXPECT_FALSE(shownDuringGreeting) << "the start-up lines come before the window";
+    ASSERT_EQ(messages.shown.size(), 3u);
+    for (const MessageRecorder::Shown& box : messages.shown)
+        EXPECT_EQ(box.screen, "no window") << "the start-up lines come before the window";
+    messages.describeScreen = {};
     messages.shown.clear();
     EXPECT_EQ(spokenName(child(window(), "Image10")), "Start signal: amber light");
     EXPECT_TRUE(spokenName(child(window(), "Image5")).empty()) << "hidden behind the amber light";

@@ -2,11 +2,11 @@
 // the player sees of the track, the cars and the start signal.
 #include "widget_helpers.h"
 
+#include "support/message_recorder.h"
 #include "ui/qt/game.h"
 #include "ui/qt/painted_widgets.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/readable_colors.h"
-#include "ui/toolkit/message_recorder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -161,6 +161,22 @@ TEST_P(MainWindowTest, EveryControlOfBothWindowsIsWhereItsModelSaysAndShowsWhatI
     expectShowsItsModel(window(), game.model().controls(), screenshot(window()));
     EXPECT_EQ(child<QLabel>(*standings, "Label7")->alignment() & Qt::AlignHCenter,
               Qt::AlignHCenter);
+}
+
+// Tab walks the layout's order: frames and labels take no focus, the options one stop (at the
+// first until the player moves within them), and the amount box none while it is disabled.
+TEST_P(MainWindowTest, TabFollowsTheLayoutsOrder) {
+    const QStringList layout{"Command1", "Text1",    "Text2",    "Command3", "Command4",
+                             "Text3",    "Text4",    "Text5",    "Text6",    "green",
+                             "Text8",    "Command5", "Command6", "money",    "Text9",
+                             "Text10",   "Text11",   "Text12",   "Text13",   "Command1"};
+    child(window(), "Command1")->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    while (visited.size() < layout.size()) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited.join(' ').toStdString(), layout.join(' ').toStdString());
 }
 
 // At a scale factor of 2, as on a high-dpi screen, the pixel art stays sharp, never blended.

@@ -10,8 +10,8 @@
 // as the real front end does, so a test can run a game both ways and compare.
 #pragma once
 
-#include "controls.h"
-#include "timer_sleep.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/timer_sleep.h"
 
 #include <cstdint>
 #include <functional>

@@ -23,10 +23,7 @@ bool VirtualClock::advanceUntil(const std::function<bool()>& done, Millis limit)
         now_ = entry->due;
         entry->due += entry->timer->Interval;
         if (firings_ == Firings::Sleeping)
-            entry->sleep.fire([entry] {
-                entry->onFire();
-                return true;
-            });
+            entry->sleep.fire(entry->onFire);
         else
             entry->onFire();
         settle();

@@ -1,10 +1,12 @@
-// A shell without any toolkit, for tests, benchmarks and fuzzing: it holds the
-// standings window's model and records how the program ended.
+// A shell without any toolkit, for tests and benchmarks: it holds the standings
+// window's model and records the windows closed, in order.
 #pragma once
 
-#include "shell.h"
+#include "ui/shell.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace tarvelon {
 
@@ -17,22 +19,23 @@ public:
             status_ = std::make_unique<Status>();
         return *status_;
     }
-    void closeMain() override { mainClosed_ = true; }
+    void closeMain() override { closed.push_back("Main"); }
     void closeStatus() override {
         status_.reset();
-        statusClosed_ = true;
+        closed.push_back("Status");
     }
     ScreenSize screenSize() const override { return screen_; }
 
     // The standings window if it has been made and not closed.
     Status* existingStatus() const { return status_.get(); }
-    bool mainClosed() const { return mainClosed_; }
-    bool programEnded() const { return mainClosed_ && statusClosed_; }
+    // Both windows are closed, so the program has ended.
+    bool programEnded() const { return closed.size() >= 2; }
+
+    std::vector<std::string> closed; // "Main" and "Status", in the order they closed
 
 private:
     ScreenSize screen_;
     std::unique_ptr<Status> status_;
-    bool mainClosed_ = false, statusClosed_ = false;
 };
 
 } // namespace tarvelon

@@ -1,0 +1,120 @@
+// A game played from start to end, written down as the player meets it: each step, every box
+// it showed (title, icon, text) with what could be read on the windows while the box was
+// open, and the windows after it. The expected transcript is written from the rules.
+#include "support/headless_game.h"
+
+#include "ui/texts.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvelon {
+namespace {
+
+// The implementer's own wordings, named rather than repeated.
+std::string wording(const std::string& text) {
+    for (int line = 0; line < 3; ++line)
+        if (text == texts::startupLines[line])
+            return "(start-up line " + std::to_string(line + 1) + ")";
+    return text == texts::aboutText ? "(about text)" : text;
+}
+
+class ScriptedGame : public testing::HeadlessGame {
+public:
+    ScriptedGame() {
+        messages.describeScreen = [this] { return screen(); };
+    }
+
+    // Runs `step` and writes down what it showed.
+    void play(const std::string& name, const std::function<void()>& step) {
+        messages.shown.clear();
+        step();
+        transcript += "== " + name + "\n";
+        for (const MessageRecorder::Shown& box : messages.shown)
+            transcript += "box \"" + box.title + "\", " +
+                          (box.icon == MessageIcon::None ? "no icon" : "information") + ": " +
+                          wording(box.text) + "\n  over: " + compared(box.screen) + "\n";
+        if (shell.programEnded())
+            transcript += "closed " + shell.closed[0] + ", then " + shell.closed[1] + "\n";
+        else
+            transcript += "after: " + compared(screen()) + "\n";
+    }
+
+    std::string transcript;
+
+private:
+    // The screen, or "the same" when it is what was last written.
+    std::string compared(const std::string& now) {
+        return now == std::exchange(last_, now) ? "the same" : now;
+    }
+    std::string last_;
+};
+
+TEST(Transcript, AGameFromStartToGameOverReadsAsTheRulesSay) {
+    ScriptedGame game;
+    Main& main = game.main();
+    const auto ok = [&] {
+        game.clock.event([&] { game.shell.existingStatus()->Command1_Click(); });
+    };
+    game.play("the program starts", [&] { game.clock.event([&] { main.Form_Load(); }); });
+    game.play("About", [&] { game.click(main.Command4); });
+    game.play("Blue Streak, 100, Place Bet", [&] { game.bet(main.blue, "100"); });
+    game.play("Red Ryder, 50, Place Bet", [&] { game.bet(main.red, "50"); });
+    game.play("a millisecond", [&] { game.clock.advance(1); });
+    game.play("GO! and the race", [&] { game.race(); });
+    game.play("Status", [&] { game.click(main.Command6); });
+    game.play("OK on the standings", ok);
+    game.play("GO! and the race, no bets", [&] { game.race(); });
+    game.play("30 typed", [&] { game.typeStake("30"); });
+    game.play("No Bet clicked again", [&] { game.click(main.none); });
+    game.play("Status", [&] { game.click(main.Command6); });
+    game.play("Red Ryder, 1050, Place Bet", [&] { game.bet(main.red, "1050"); });
+    game.play("GO! and the race", [&] { game.race(); });
+    game.play("a millisecond", [&] { game.clock.advance(1); });
+
+    EXPECT_EQ(game.transcript, R"(== the program starts
+box "Tarvelon 2000", no icon: (start-up line 1)
+  over: $1000 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | no standings
+box "Tarvelon 2000", no icon: (start-up line 2)
+  over: the same
+box "Tarvelon 2000", no icon: (start-up line 3)
+  over: the same
+after: the same
+== About
+box "About Tarvelon 2000", information: (about text)
+  over: the same
+after: the same
+== Blue Streak, 100, Place Bet
+after: $900 | bets Blue Streak $100, No Bet $0 | stake "0" open | on Blue Streak (shut: Blue Streak) | buttons GO!, Place Bet | signal amber+face | cars at start | no standings
+== Red Ryder, 50, Place Bet
+after: $850 | bets Blue Streak $100, Red Ryder $50 | stake "0" open | on Red Ryder (shut: Blue Streak) | buttons GO!, Place Bet | signal amber+face | cars at start | no standings
+== a millisecond
+after: $850 | bets Blue Streak $100, Red Ryder $50 | stake "0" shut | on Red Ryder (all shut) | buttons GO! | signal amber+face | cars at start | no standings
+== GO! and the race
+box "Tarvelon 2000", no icon: Your car placed first in the race. You won $200
+  over: $850 | bets Blue Streak $100, Red Ryder $50 | stake "0" shut | on Red Ryder (all shut) | buttons none | signal green | cars racing | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+== Status
+after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+== OK on the standings
+after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+== GO! and the race, no bets
+after: $1050 | bets No Bet $0, No Bet $0 | stake "0" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+== 30 typed
+after: $1050 | bets No Bet $0, No Bet $0 | stake "30" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+== No Bet clicked again
+after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+== Status
+after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+== Red Ryder, 1050, Place Bet
+after: $0 | bets Red Ryder $1050, No Bet $0 | stake "0" open | on Red Ryder (shut: Red Ryder) | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+== GO! and the race
+box "Tarvelon 2000", no icon: Your All Out Of Money. Game Over.
+  over: $0 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 1 1 0 1 0, losses 3 2 2 3 2 3
+after: the same
+== a millisecond
+closed Main, then Status
+)");
+}
+
+} // namespace
+} // namespace tarvelon
