@@ -1,8 +1,8 @@
 // Painting the windows of a game that has just started.
 #include "window_shots.h"
 
+#include "support/message_recorder.h"
 #include "ui/qt/game.h"
-#include "ui/toolkit/message_recorder.h"
 
 #include <QApplication>
 

@@ -3,9 +3,9 @@
 // stakes refused; and the ways the program ends.
 #include "widget_helpers.h"
 
+#include "support/message_recorder.h"
 #include "ui/qt/game.h"
 #include "ui/texts.h"
-#include "support/message_recorder.h"
 
 #include <QAccessible>
 #include <QClipboard>

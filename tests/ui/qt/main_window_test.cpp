@@ -1,5 +1,5 @@
-// The real windows: their layouts, a race started with a real click, and what
-// the player sees of the track, the cars and the start signal.
+// The real windows: both at first sight as reviewed, every text readable on a light and a
+// dark desktop, the tab order, and the cars and the start signal as painted.
 #include "widget_helpers.h"
 
 #include "support/message_recorder.h"
@@ -7,11 +7,13 @@
 #include "ui/qt/painted_widgets.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/readable_colors.h"
+#include "window_shots.h"
 
-#include <QLabel>
+#include <QDir>
 #include <QLineEdit>
 #include <QMap>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -21,12 +23,36 @@ namespace tarvelon {
 namespace {
 
 using testing::child;
-using testing::inPixels;
 using testing::screenshot;
 using testing::waitUntil;
 
+// Both windows at first sight, pixel for pixel as reviewed in doc/screenshots (scripts/screenshot
+// paints them again when the look changes on purpose): every caption, place, size and colour.
+TEST(FirstSight, BothWindowsLookAsReviewed) {
+    QApplication::setPalette(QPalette());
+    for (const qt::WindowShot& shot : qt::firstWindowShots()) {
+        SCOPED_TRACE(shot.name.toStdString());
+        const QImage seen = shot.image.convertToFormat(QImage::Format_RGB32);
+        const QImage reviewed =
+            QImage(QStringLiteral(TARVELON_REVIEWED_SHOTS "/%1.png").arg(shot.name))
+                .convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(seen.size(), reviewed.size());
+        QList<QPoint> differing;
+        for (int y = 0; y < seen.height(); ++y)
+            for (int x = 0; x < seen.width(); ++x)
+                if (seen.pixel(x, y) != reviewed.pixel(x, y))
+                    differing << QPoint(x, y);
+        if (!differing.empty()) {
+            const QString saved = QDir::temp().filePath(shot.name + QStringLiteral("-seen.png"));
+            seen.save(saved);
+            ADD_FAILURE() << differing.size() << " pixels differ, the first at " << differing[0].x()
+                          << "," << differing[0].y() << "; seen: " << saved.toStdString();
+        }
+    }
+}
+
 // Each test runs on a light desktop (the style's palette) and on one that turns dark once the
-// game is built. Each runs in a process of its own, which ends with the palette.
+// game is built.
 class MainWindowTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
@@ -45,18 +71,6 @@ QString captionOf(QWidget* widget) {
     if (auto* frame = dynamic_cast<qt::FrameWidget*>(widget))
         return frame->caption();
     return widget->property("text").toString();
-}
-
-// A picture fills its place exactly; each pixel is fully opaque or fully transparent, and only
-// the track is opaque at its corners.
-void expectPictureFits(PictureId id, QSize place, bool transparent) {
-    const QImage& image = qt::picture(id);
-    EXPECT_EQ(image.size(), place);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ASSERT_TRUE(image.pixelColor(x, y).alpha() % 255 == 0) << x << "," << y;
-    for (QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, image.height() - 1)})
-        EXPECT_EQ(image.pixelColor(corner).alpha(), transparent ? 0 : 255);
 }
 
 // The WCAG 2 contrast of the text of `part` in `shot`, a picture of its `window`, measured inside
@@ -78,93 +92,42 @@ double contrastOf(QWidget& window, QWidget* part, const QImage& shot) {
     return ratio;
 }
 
-// Every control of `window` is where its model says and shows what the model holds, its text
-// readable in `shot`, a picture of the window.
-void expectShowsItsModel(QWidget& window, const std::vector<ControlRef>& controls,
-                         const QImage& shot) {
-    for (ControlRef ref : controls)
-        std::visit(
-            [&](auto* control) {
-                SCOPED_TRACE(control->Name);
-                QWidget* widget = child(window, control->Name.c_str());
-                ASSERT_NE(widget, nullptr);
-                EXPECT_EQ(widget->parentWidget(),
-                          control->Container ? child(window, control->Container->Name.c_str())
-                                             : &window);
-                EXPECT_EQ(widget->geometry(), inPixels(*control));
-                EXPECT_EQ(widget->isVisible(), control->Visible);
-                if constexpr (requires { control->Caption; }) {
-                    EXPECT_EQ(captionOf(widget), QString::fromStdString(control->Caption));
-                    EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader names it";
-                }
-                if constexpr (requires { control->Text; }) {
-                    EXPECT_EQ(captionOf(widget), QString::fromStdString(control->Text));
-                    EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader names it";
-                }
-                // Enabled text reads at 4.5:1, a disabled option (the chosen car during a race)
-                // at 3:1; other disabled text keeps the desktop's colours.
-                const bool readable = widget->isEnabled() || qobject_cast<QRadioButton*>(widget);
-                if (readable && !captionOf(widget).isEmpty()) {
-                    EXPECT_GE(contrastOf(window, widget, shot), widget->isEnabled() ? 4.5 : 3);
-                }
-                if constexpr (requires { control->Enabled; }) {
-                    EXPECT_EQ(widget->isEnabled(), control->Enabled);
-                }
-                if constexpr (requires { control->Locked; }) {
-                    EXPECT_EQ(qobject_cast<QLineEdit*>(widget)->isReadOnly(), control->Locked);
-                }
-                if constexpr (requires { control->Value(); }) {
-                    EXPECT_EQ(qobject_cast<QRadioButton*>(widget)->isChecked(), control->Value());
-                }
-                if constexpr (requires { control->HandPointer; }) {
-                    EXPECT_EQ(widget->cursor().hotSpot(),
-                              control->HandPointer ? QPoint(5, 0) : QPoint())
-                        << "the hand's fingertip";
-                }
-                if constexpr (requires { control->Picture; })
-                    expectPictureFits(control->Picture, widget->size(), true);
-            },
-            ref);
+// Every text of `window` reads in `shot`, a picture of it: at 4.5:1 while enabled, a disabled
+// option (the chosen car during a race) at 3:1; other disabled text keeps the desktop's colours.
+// Each control with a text is named for a screen reader.
+void expectReadable(QWidget& window, const QImage& shot) {
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (captionOf(widget).isEmpty() || !widget->isVisible())
+            continue;
+        SCOPED_TRACE(widget->objectName().toStdString());
+        EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader names it";
+        if (widget->isEnabled() || qobject_cast<QRadioButton*>(widget))
+            EXPECT_GE(contrastOf(window, widget, shot), widget->isEnabled() ? 4.5 : 3);
+    }
 }
 
-TEST_P(MainWindowTest, EveryControlOfBothWindowsIsWhereItsModelSaysAndShowsWhatItHolds) {
-    EXPECT_EQ(window().size(), QSize(723, 467));
-    EXPECT_FALSE(window().windowFlags() & Qt::WindowMaximizeButtonHint) << "fixed: no maximise";
-    EXPECT_EQ(window().windowTitle(), QString::fromStdString(game.model().Caption));
-    EXPECT_FALSE(window().windowIcon().isNull());
-    EXPECT_EQ(window().palette().color(QPalette::Window), QColor(255, 128, 0));
-    expectShowsItsModel(window(), game.model().controls(), screenshot(window()));
+TEST_P(MainWindowTest, EveryTextReadsAndTheWindowsStayAsLaidOut) {
+    expectReadable(window(), screenshot(window()));
     EXPECT_EQ(child(window(), "Frame2")->palette().window().color(),
               qApp->palette().window().color())
         << "the Names frame has the desktop's colours, as they change";
-    // The track sits inside its 2-pixel border; the cars are painted on it.
-    const Image& track = game.model().Image6;
-    EXPECT_EQ(child(window(), track.Name.c_str())->geometry(), inPixels(track));
-    expectPictureFits(track.Picture, inPixels(track).size() - QSize(4, 4), false);
-    for (Main::CarSlot slot : game.model().slots())
-        expectPictureFits(slot.car.Picture, inPixels(slot.car).size(), true);
-
+    for (QPushButton* button : window().findChildren<QPushButton*>())
+        EXPECT_EQ(button->cursor().hotSpot(), QPoint(5, 0)) << "the hand's fingertip";
     EXPECT_EQ(game.shell().statusWindow(), nullptr) << "not made before it is needed";
     QTest::mouseClick(child(window(), "Command6"), Qt::LeftButton);
     QWidget* standings = game.shell().statusWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(standings));
-    Status& model = game.shell().status();
-    EXPECT_EQ(standings->size(), QSize(181, 281));
-    EXPECT_FALSE(standings->windowFlags() & Qt::WindowMaximizeButtonHint) << "fixed: no maximise";
-    EXPECT_EQ(standings->windowTitle(), QString::fromStdString(model.Caption));
-    EXPECT_FALSE(standings->windowIcon().isNull());
-    const std::array<Label*, 20> labels = model.labels();
-    std::vector<ControlRef> controls(labels.begin(), labels.end());
-    controls.push_back(&model.Command1);
-    expectShowsItsModel(*standings, controls, screenshot(*standings));
+    EXPECT_EQ(standings->windowTitle(), QStringLiteral("             Status"));
+    expectReadable(*standings, screenshot(*standings));
+    for (QWidget* fixed : {&window(), standings})
+        EXPECT_FALSE(fixed->windowFlags() & Qt::WindowMaximizeButtonHint) << "no maximise";
     game.dispatcher().dispatch([&] { game.model().click(game.model().Command1); }); // GO!
-    expectShowsItsModel(window(), game.model().controls(), screenshot(window()));
-    EXPECT_EQ(child<QLabel>(*standings, "Label7")->alignment() & Qt::AlignHCenter,
-              Qt::AlignHCenter);
+    expectReadable(window(), screenshot(window()));
 }
 
 // Tab walks the layout's order: frames and labels take no focus, the options one stop (at the
 // first until the player moves within them), and the amount box none while it is disabled.
+// A name box takes no typing.
 TEST_P(MainWindowTest, TabFollowsTheLayoutsOrder) {
     const QStringList layout{"Command1", "Text1",    "Text2",    "Command3", "Command4",
                              "Text3",    "Text4",    "Text5",    "Text6",    "green",
@@ -177,6 +140,8 @@ TEST_P(MainWindowTest, TabFollowsTheLayoutsOrder) {
         visited << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(visited.join(' ').toStdString(), layout.join(' ').toStdString());
+    QTest::keyClicks(child(window(), "Text1"), "x");
+    EXPECT_EQ(child<QLineEdit>(window(), "Text1")->text(), QStringLiteral("Red Ryder"));
 }
 
 // At a scale factor of 2, as on a high-dpi screen, the pixel art stays sharp, never blended.
@@ -214,14 +179,14 @@ TEST_P(MainWindowTest, GoClickedForRealShowsEachStageOfTheStartAndRunsTheRace) {
 }
 
 // Run by the desktop test, under a dark desktop theme, on the real program's game window given
-// by its X11 id: that window shows what this one does, each text readable, and the Names frame,
-// in the desktop's colours, is dark between its first two boxes: the theme took hold.
+// by its X11 id: each text reads, at the places this window shows them, and the Names frame, in
+// the desktop's colours, is dark between its first two boxes: the theme took hold.
 TEST(RealDesktop, DISABLED_TheGameWindowReadsUnderADarkTheme) {
     const WId id = qEnvironmentVariable("TARVELON_GAME_WINDOW").toULongLong();
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(id).toImage();
     qt::Game game;
     game.window().show();
-    expectShowsItsModel(game.window(), game.model().controls(), shot);
+    expectReadable(game.window(), shot);
     EXPECT_LT(qt::contrastRatio(shot.pixelColor(614, 42), Qt::black), 4) << "a light Names frame";
 }
 

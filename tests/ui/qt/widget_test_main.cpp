@@ -1,4 +1,7 @@
-// Runs the widget tests inside one QApplication on the offscreen platform.
+// Runs the widget tests inside one QApplication on the offscreen platform, set up as the
+// program sets itself up, with the toolkit's own look whatever the desktop's theme.
+#include "ui/qt/application.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,8 +10,9 @@ int main(int argc, char* argv[]) {
     // Widget tests never need a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("QT_QPA_PLATFORMTHEME");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    tarvelon::qt::configureApplication();
     return RUN_ALL_TESTS();
 }
