@@ -2,6 +2,7 @@
 #include "control_widgets.h"
 
 #include "fonts.h"
+#include "length_limit.h"
 #include "painted_widgets.h"
 #include "pictures.h"
 #include "readable_colors.h"
@@ -11,10 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValidator>
 
-#include <algorithm>
-#include <memory>
 #include <optional>
 #include <utility>
 
@@ -36,19 +34,6 @@ void setBackground(QWidget* widget, std::optional<Color> color, bool filled) {
     if (color)
         paintInOwnColor(widget, toQColor(*color), filled);
 }
-
-// Refuses, whole, an edit that would make the text longer than `limit`. QLineEdit's own
-// maximum length would cut a paste short and keep the rest without a word.
-class LengthLimit : public QValidator {
-public:
-    LengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
-    State validate(QString& input, int&) const override {
-        return input.size() > limit_ ? Invalid : Acceptable;
-    }
-
-private:
-    int limit_;
-};
 
 Qt::Alignment toQt(Alignment align) {
     return (align == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
@@ -109,23 +94,9 @@ QWidget* WidgetBuilder::textBox(TextBox& box, QWidget* window, std::function<voi
     setBackground(edit, box.BackColor, false);
     if (box.Locked)
         edit->setCursor(Qt::ArrowCursor);
-    if (box.MaxLength > 0) {
-        edit->setValidator(new LengthLimit(box.MaxLength, edit));
-        // Told once the refused edit is undone, not in the middle of it; a paste past Qt's
-        // own limit is rejected twice over, and told once.
-        auto told = std::make_shared<bool>(false);
-        QObject::connect(edit, &QLineEdit::inputRejected, edit, [this, edit, told, onTooLong] {
-            if (std::exchange(*told, true))
-                return;
-            QMetaObject::invokeMethod(
-                edit,
-                [this, told, onTooLong] {
-                    *told = false;
-                    dispatcher_.dispatch(onTooLong);
-                },
-                Qt::QueuedConnection);
-        });
-    }
+    if (box.MaxLength > 0)
+        refuseLongerThan(*edit, box.MaxLength,
+                         [this, onTooLong] { dispatcher_.dispatch(onTooLong); });
     // Typing writes the box's text into the model; no handler runs for it.
     QObject::connect(edit, &QLineEdit::textEdited, [this, &box](const QString& typed) {
         dispatcher_.dispatch([&] { box.Text = typed.toStdString(); });
@@ -169,25 +140,24 @@ QWidget* WidgetBuilder::label(const Label& label, QWidget* window) {
 QWidget* WidgetBuilder::option(OptionButton& option, QWidget* window) {
     auto* radio = new QRadioButton(toQString(option.Caption), parentFor(option, window));
     setBackground(radio, option.BackColor, true);
-    radio->setChecked(option.Value());
     radio->setEnabled(option.Enabled);
     QObject::connect(radio, &QRadioButton::clicked,
                      [this, &option] { dispatcher_.dispatch([&] { option.click(); }); });
     place(radio, option);
-    optionValues_.push_back({&option, option.Value(), radio});
-    flags_.watch(&option.Enabled, [this, radio](bool on) { focus_.setEnabled(radio, on); });
+    options_.add(option, radio);
+    flags_.watch(&option.Enabled, [this, radio](bool on) {
+        focus_.setEnabled(radio, on);
+        options_.enabledChanged();
+    });
     return radio;
 }
 
 QWidget* WidgetBuilder::image(const Image& image, QWidget* window) {
     auto* shown = new PictureWidget(picture(image.Picture), parentFor(image, window));
     place(shown, image);
-    // Pictures are built back to front: this one lies in front of any that share its place.
-    for (StackedPicture& behind : pictures_)
-        if (behind.image->Container == image.Container && behind.image->Left == image.Left &&
-            behind.image->Top == image.Top)
-            behind.inFront.push_back(&image);
-    pictures_.push_back({&image, shown, shown->accessibleName(), {}});
+    pictures_.add(image, shown);
+    flags_.watch(&image.Visible, [this](bool) { pictures_.rename(); });
+    pictures_.rename();
     return shown;
 }
 
@@ -198,49 +168,11 @@ QWidget* WidgetBuilder::shape(const Shape& shape, QWidget* window) {
     return shown;
 }
 
-void WidgetBuilder::keepOptionsReachableByTab() {
-    // Qt keeps one Tab stop in a group of options, on the option focused last. Once
-    // that one is disabled (the car of the first bet), Tab would pass the whole group
-    // by, so the stop moves to the selected option if it is enabled, else to the
-    // first enabled one.
-    const auto reachable = [](const OptionValue& shown) {
-        return shown.radio->isEnabled() && (shown.radio->focusPolicy() & Qt::TabFocus);
-    };
-    if (optionValues_.empty() || std::any_of(optionValues_.begin(), optionValues_.end(), reachable))
-        return;
-    const auto enabled = [](const OptionValue& shown) { return shown.radio->isEnabled(); };
-    auto stop =
-        std::find_if(optionValues_.begin(), optionValues_.end(),
-                     [&](const OptionValue& shown) { return enabled(shown) && shown.shown; });
-    if (stop == optionValues_.end())
-        stop = std::find_if(optionValues_.begin(), optionValues_.end(), enabled);
-    if (stop != optionValues_.end())
-        stop->radio->setFocusPolicy(Qt::StrongFocus);
-}
-
 void WidgetBuilder::render() {
     flags_.render();
     texts_.render();
     colors_.render();
-    for (OptionValue& shown : optionValues_) {
-        if (shown.shown == shown.option->Value())
-            continue;
-        shown.shown = !shown.shown;
-        // Checking one option unchecks the others of its window, as in the model.
-        if (shown.shown)
-            shown.radio->setChecked(true);
-    }
-    keepOptionsReachableByTab();
-    // A picture hidden behind a visible one says nothing: the start signal names
-    // only the light the player sees. A name is set only when it changes, since each
-    // change is announced to a screen reader and this runs at every race tick.
-    for (const StackedPicture& stacked : pictures_) {
-        const bool covered = std::any_of(stacked.inFront.begin(), stacked.inFront.end(),
-                                         [](const Image* front) { return front->Visible; });
-        const QString name = covered ? QString() : stacked.name;
-        if (stacked.widget->accessibleName() != name)
-            stacked.widget->setAccessibleName(name);
-    }
+    options_.render();
 }
 
 } // namespace tarvelon::qt

@@ -9,7 +9,9 @@
 
 #include "dispatcher.h"
 #include "focus_parking.h"
+#include "option_group_view.h"
 #include "property_watch.h"
+#include "stacked_pictures.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/option_group.h"
 
@@ -21,8 +23,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-class QRadioButton;
 
 namespace tarvelon::qt {
 
@@ -54,7 +54,6 @@ public:
 private:
     QWidget* parentFor(const Control& control, QWidget* window) const;
     void place(QWidget* widget, const Control& control);
-    void keepOptionsReachableByTab();
 
     Dispatcher& dispatcher_;
     AccessibleNames names_;
@@ -63,21 +62,8 @@ private:
     PropertyWatch<std::string> texts_;
     PropertyWatch<std::optional<Color>> colors_;
     FocusParking focus_;
-    // An option's `Value` is its group's selection, not a field of its own.
-    struct OptionValue {
-        const OptionButton* option;
-        bool shown;
-        QRadioButton* radio;
-    };
-    std::vector<OptionValue> optionValues_;
-    // A picture and the pictures stacked in front of it in the same place.
-    struct StackedPicture {
-        const Image* image;
-        QWidget* widget;
-        QString name;
-        std::vector<const Image*> inFront;
-    };
-    std::vector<StackedPicture> pictures_;
+    OptionGroupView options_;
+    StackedPictures pictures_;
     std::optional<QCursor> handPointer_; // made once, for every button that shows it
 };
 
