@@ -1,4 +1,4 @@
-// Resident memory over a long run: plays races with random bets as the soak test does and
+// Resident memory over a long run: plays races with random bets and
 // prints the process's resident set after 1,000 and after 100,000 races. A game that keeps
 // something per race would show here as a ratio well above 1.
 #include "long_play.h"

@@ -1,5 +1,5 @@
-# Finding and answering the real game's windows on an X display, for the desktop tests.
-# Sourced, not run.
+# What the desktop tests share: waiting for a condition, and finding and answering the
+# real game's windows on an X display. Sourced, not run.
 
 # Runs a command until it succeeds, for up to 30 s: beside a build or other tests the
 # program can take long to show a window.

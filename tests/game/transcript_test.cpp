@@ -58,7 +58,8 @@ TEST(Transcript, AGameFromStartToGameOverReadsAsTheRulesSay) {
     game.play("the program starts", [&] { game.clock.event([&] { main.Form_Load(); }); });
     game.play("About", [&] { game.click(main.Command4); });
     game.play("Blue Streak, 100, Place Bet", [&] { game.bet(main.blue, "100"); });
-    game.play("Red Ryder, 50, Place Bet", [&] { game.bet(main.red, "50"); });
+    game.play("50, Place Bet, the same car",
+              [&] { game.typeStake("50"), game.click(main.Command5); });
     game.play("a millisecond", [&] { game.clock.advance(1); });
     game.play("GO! and the race", [&] { game.race(); });
     game.play("Status", [&] { game.click(main.Command6); });
@@ -67,7 +68,8 @@ TEST(Transcript, AGameFromStartToGameOverReadsAsTheRulesSay) {
     game.play("30 typed", [&] { game.typeStake("30"); });
     game.play("No Bet clicked again", [&] { game.click(main.none); });
     game.play("Status", [&] { game.click(main.Command6); });
-    game.play("Red Ryder, 1050, Place Bet", [&] { game.bet(main.red, "1050"); });
+    game.play("Red Ryder, 1100, Place Bet", [&] { game.bet(main.red, "1100"); });
+    game.play("Orange, 50, Place Bet", [&] { game.bet(main.orange, "50"); });
     game.play("GO! and the race", [&] { game.race(); });
     game.play("a millisecond", [&] { game.clock.advance(1); });
 
@@ -85,28 +87,32 @@ box "About Tarvelon 2000", information: (about text)
 after: the same
 == Blue Streak, 100, Place Bet
 after: $900 | bets Blue Streak $100, No Bet $0 | stake "0" open | on Blue Streak (shut: Blue Streak) | buttons GO!, Place Bet | signal amber+face | cars at start | no standings
-== Red Ryder, 50, Place Bet
-after: $850 | bets Blue Streak $100, Red Ryder $50 | stake "0" open | on Red Ryder (shut: Blue Streak) | buttons GO!, Place Bet | signal amber+face | cars at start | no standings
+== 50, Place Bet, the same car
+after: $850 | bets Blue Streak $100, Blue Streak $50 | stake "0" open | on Blue Streak (shut: Blue Streak) | buttons GO!, Place Bet | signal amber+face | cars at start | no standings
 == a millisecond
-after: $850 | bets Blue Streak $100, Red Ryder $50 | stake "0" shut | on Red Ryder (all shut) | buttons GO! | signal amber+face | cars at start | no standings
+after: $850 | bets Blue Streak $100, Blue Streak $50 | stake "0" shut | on Blue Streak (all shut) | buttons GO! | signal amber+face | cars at start | no standings
 == GO! and the race
 box "Tarvelon 2000", no icon: Your car placed first in the race. You won $200
-  over: $850 | bets Blue Streak $100, Red Ryder $50 | stake "0" shut | on Red Ryder (all shut) | buttons none | signal green | cars racing | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
-after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+  over: $850 | bets Blue Streak $100, Blue Streak $50 | stake "0" shut | on Blue Streak (all shut) | buttons none | signal green | cars racing | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+box "Tarvelon 2000", no icon: Your car placed first in the race. You won $100
+  over: $1050 | bets Blue Streak $100, Blue Streak $50 | stake "0" shut | on Blue Streak (all shut) | buttons none | signal green | cars racing | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
 == Status
-after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
 == OK on the standings
-after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
 == GO! and the race, no bets
-after: $1050 | bets No Bet $0, No Bet $0 | stake "0" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
 == 30 typed
-after: $1050 | bets No Bet $0, No Bet $0 | stake "30" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $1150 | bets No Bet $0, No Bet $0 | stake "30" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
 == No Bet clicked again
-after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
 == Status
-after: $1050 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
-== Red Ryder, 1050, Place Bet
-after: $0 | bets Red Ryder $1050, No Bet $0 | stake "0" open | on Red Ryder (shut: Red Ryder) | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+== Red Ryder, 1100, Place Bet
+after: $50 | bets Red Ryder $1100, No Bet $0 | stake "0" open | on Red Ryder (shut: Red Ryder) | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+== Orange, 50, Place Bet
+after: $0 | bets Red Ryder $1100, Orange $50 | stake "0" open | on Orange (shut: Red Ryder) | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
 == GO! and the race
 box "Tarvelon 2000", no icon: Your All Out Of Money. Game Over.
   over: $0 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 1 1 0 1 0, losses 3 2 2 3 2 3

@@ -90,16 +90,6 @@ public:
         main_.slots()[slot - 1].car.Left = 7440.5f;
     }
 
-    // The texts of the boxes shown so far; every box has the game window's title.
-    std::vector<std::string> shownTexts() {
-        std::vector<std::string> texts;
-        for (const MessageRecorder::Shown& box : messages.shown) {
-            texts.push_back(box.text);
-            EXPECT_EQ(box.title, main_.Caption);
-        }
-        return texts;
-    }
-
     // What the player can read of both windows, on one line: the bankroll, the bets, the
     // amount box, the options, the buttons, the signal, the cars and the standings.
     std::string screen() {

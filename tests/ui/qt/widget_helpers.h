@@ -38,12 +38,6 @@ inline QImage screenshot(QWidget& window, int scale = 1) {
     return shot;
 }
 
-// A control's place in pixels, converted here once: the layout assumes 15 twips a pixel.
-inline QRect inPixels(const Control& control) {
-    return QRect(qRound(control.Left / 15), qRound(control.Top / 15), qRound(control.Width / 15),
-                 qRound(control.Height / 15));
-}
-
 // The red car's picture at window pixel `at` of `shot` shows itself where it is opaque and the
 // track, asphalt or the white start line from window column 52 to 56, where it is transparent.
 // At a scale factor each picture pixel is a block of device pixels of its own colour.
