@@ -93,39 +93,35 @@ public:
     // What the player can read of both windows, on one line: the bankroll, the bets, the
     // amount box, the options, the buttons, the signal, the cars and the standings.
     std::string screen() {
+        Main& m = main_;
         std::string chosen, shut;
-        int shutCount = 0;
-        for (OptionButton* option : main_.options()) {
-            if (option->Value())
-                chosen = option->Caption;
-            if (!option->Enabled)
-                shut += (shutCount++ ? ", " : "") + option->Caption;
+        for (OptionButton* option : m.options()) {
+            chosen = option->Value() ? option->Caption : chosen;
+            shut += option->Enabled ? "" : (shut.empty() ? "" : ", ") + option->Caption;
         }
-        std::string line = "$" + main_.money.Text + " | bets " + main_.Bet.Caption + " $" +
-                           main_.Text10.Text + ", " + main_.bet2.Caption + " $" +
-                           main_.Text13.Text + " | stake \"" + main_.Text7.Text + "\" " +
-                           (main_.Text7.Enabled ? "open" : "shut") + " | on " + chosen;
-        if (shutCount)
-            line += shutCount == 7 ? " (all shut)" : " (shut: " + shut + ")";
-        line += " | buttons ";
-        line += main_.Command1.Enabled ? (main_.Command5.Enabled ? "GO!, Place Bet" : "GO!")
-                                       : (main_.Command5.Enabled ? "Place Bet" : "none");
-        line += main_.Image10.Visible
-                    ? (main_.Image3.Visible ? " | signal amber+face" : " | signal amber")
-                    : (main_.Image5.Visible ? " | signal green" : " | signal dark");
+        shut = shut.empty() ? ""
+               : std::ranges::none_of(m.options(), &OptionButton::Enabled)
+                   ? " (all shut)"
+                   : " (shut: " + shut + ")";
+        const char* buttons[] = {"none", "GO!", "Place Bet", "GO!, Place Bet"};
+        const char* signals[] = {"dark", "green", "amber", "amber+face"};
         const bool atStart =
-            std::ranges::all_of(main_.slots(), [](auto slot) { return slot.car.Left == 30; });
-        line += atStart ? " | cars at start" : " | cars racing";
+            std::ranges::all_of(m.slots(), [](auto slot) { return slot.car.Left == 30; });
+        std::string line = "$" + m.money.Text + " | bets " + m.Bet.Caption + " $" + m.Text10.Text +
+                           ", " + m.bet2.Caption + " $" + m.Text13.Text + " | stake \"" +
+                           m.Text7.Text + "\" " + (m.Text7.Enabled ? "open" : "shut") + " | on " +
+                           chosen + shut + " | buttons " +
+                           buttons[m.Command1.Enabled + 2 * m.Command5.Enabled] + " | signal " +
+                           signals[m.Image10.Visible ? 2 + m.Image3.Visible : m.Image5.Visible] +
+                           (atStart ? " | cars at start" : " | cars racing");
         Status* status = shell.existingStatus();
         if (!status)
             return line + " | no standings";
         line += status->Visible ? " | standings shown, wins" : " | standings hidden, wins";
-        for (auto column : {Status::Column::Wins, Status::Column::Losses}) {
-            if (column == Status::Column::Losses)
-                line += ", losses";
+        for (auto column : {Status::Column::Wins, Status::Column::Losses})
             for (int slot = 1; slot <= 6; ++slot)
-                line += " " + status->tally(slot, column).Caption;
-        }
+                line += (slot == 1 && column == Status::Column::Losses ? ", losses " : " ") +
+                        status->tally(slot, column).Caption;
         return line;
     }
 
