@@ -64,7 +64,10 @@ TEST(Transcript, AGameFromStartToGameOverReadsAsTheRulesSay) {
     game.play("GO! and the race", [&] { game.race(); });
     game.play("Status", [&] { game.click(main.Command6); });
     game.play("OK on the standings", ok);
-    game.play("GO! and the race, no bets", [&] { game.race(); });
+    game.play("Place Bet twice on No Bet",
+              [&] { game.click(main.Command5), game.click(main.Command5); });
+    game.play("a millisecond", [&] { game.clock.advance(1); });
+    game.play("GO! and the race", [&] { game.race(); });
     game.play("30 typed", [&] { game.typeStake("30"); });
     game.play("No Bet clicked again", [&] { game.click(main.none); });
     game.play("Status", [&] { game.click(main.Command6); });
@@ -101,7 +104,11 @@ after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons 
 after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
 == OK on the standings
 after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
-== GO! and the race, no bets
+== Place Bet twice on No Bet
+after: the same
+== a millisecond
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet (all shut) | buttons GO! | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+== GO! and the race
 after: $1150 | bets No Bet $0, No Bet $0 | stake "0" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
 == 30 typed
 after: $1150 | bets No Bet $0, No Bet $0 | stake "30" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2

@@ -82,14 +82,6 @@ public:
         return clock.advanceUntil([&] { return main_.Command1.Enabled; }, 60'000);
     }
 
-    // Presses "GO!", waits for the green light and puts the car of `slot` past the finish
-    // line; the next race tick ends the race for it, whatever the steps.
-    void forceWinner(int slot) {
-        click(main_.Command1);
-        clock.advance(1000);
-        main_.slots()[slot - 1].car.Left = 7440.5f;
-    }
-
     // What the player can read of both windows, on one line: the bankroll, the bets, the
     // amount box, the options, the buttons, the signal, the cars and the standings.
     std::string screen() {

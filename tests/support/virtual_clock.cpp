@@ -13,10 +13,6 @@ void VirtualClock::event(const std::function<void()>& handler) {
     settle();
 }
 
-void VirtualClock::advance(Millis ms) {
-    advanceUntil([] { return false; }, ms);
-}
-
 bool VirtualClock::advanceUntil(const std::function<bool()>& done, Millis limit) {
     const Millis until = now_ + limit;
     while (Entry* entry = nextDue(until)) {

@@ -36,7 +36,9 @@ public:
     void event(const std::function<void()>& handler);
 
     // Moves time on by `ms`, firing every timer that falls due on the way.
-    void advance(Millis ms);
+    void advance(Millis ms) {
+        advanceUntil([] { return false; }, ms);
+    }
 
     // Moves time on until `done()` holds after some firing, or `limit` ms have passed.
     // Returns whether `done()` held.

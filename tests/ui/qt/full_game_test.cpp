@@ -20,7 +20,6 @@ namespace tarvelon {
 namespace {
 
 using testing::child;
-using testing::waitUntil;
 
 std::string spokenName(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
@@ -106,7 +105,7 @@ TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard
     betByKeyboard("blue", "100"); // the first race of every run is won by the blue car
     betByKeyboard("red", "50");
     EXPECT_EQ(text("money") + text("Text10") + text("Text13"), QStringLiteral("85010050"));
-    EXPECT_TRUE(waitUntil([&] { return !child(window(), "Command5")->isEnabled(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !child(window(), "Command5")->isEnabled(); }));
     EXPECT_FALSE(child(window(), "Text7")->isEnabled() || child(window(), "none")->isEnabled());
     EXPECT_EQ(spokenName(child(window(), "Bet")), "First bet: Blue Streak");
     EXPECT_EQ(spokenName(child(window(), "bet2")), "Second bet: Red Ryder");
@@ -114,13 +113,13 @@ TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard
 
     tabTo("Command1");
     press(Qt::Key_Return);
-    ASSERT_TRUE(waitUntil([&] { return !child(window(), "Image10")->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !child(window(), "Image10")->isVisible(); }));
     EXPECT_EQ(spokenName(child(window(), "Image5")), "Start signal: green light, go");
     EXPECT_EQ(qobject_cast<QLineEdit*>(focused()), nullptr) << "the focus is not on a name box";
-    ASSERT_TRUE(waitUntil([&] { return !messages.shown.empty(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 10000));
     EXPECT_EQ(messages.shown[0].text, "Your car placed first in the race. You won $200");
     // The board is reset for the next race.
-    ASSERT_TRUE(waitUntil([&] { return child(window(), "Command1")->isEnabled(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child(window(), "Command1")->isEnabled(); }));
     EXPECT_EQ(text("money") + text("Text10"), QStringLiteral("10500"));
     EXPECT_TRUE(child<QRadioButton>(window(), "none")->isChecked());
     EXPECT_TRUE(child(window(), "Image3")->isVisible() && !child(window(), "Text7")->isEnabled());
@@ -129,7 +128,7 @@ TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard
     EXPECT_EQ(focused(), child(window(), "Command1")) << "back on GO!";
     press(Qt::Key_Space); // the second race, won by the yellow car
     EXPECT_FALSE(child(window(), "Command1")->isEnabled());
-    ASSERT_TRUE(waitUntil([&] { return child(window(), "Command1")->isEnabled(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child(window(), "Command1")->isEnabled(); }, 10000));
 
     // The same standings window again, with the races it missed while hidden.
     tabTo("Command6");
@@ -177,7 +176,7 @@ TEST_F(FullGameTest, PastedStakesAreTakenWholeOrRefusedWhole) {
         QTest::keySequence(stake, QKeySequence::Paste);
         if (fitsTheBox)
             click("Command5");
-        ASSERT_TRUE(waitUntil([&] { return !messages.shown.empty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }));
         EXPECT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text, texts::refusedStake);
         EXPECT_EQ(stake->text(), fitsTheBox ? pasted : QStringLiteral("0"));
@@ -189,11 +188,7 @@ TEST_F(FullGameTest, PastedStakesAreTakenWholeOrRefusedWhole) {
     QTest::keySequence(stake, QKeySequence::Paste);
     click("Command5");
     EXPECT_EQ(text("money") + " " + text("Text10"), "950 " + fits);
-}
-
-TEST_F(FullGameTest, TheFrameCloseControlEndsTheProgram) {
-    start();
-    window().close();
+    window().close(); // the frame's close control ends the program as Exit does
     EXPECT_TRUE(ended);
 }
 

@@ -5,25 +5,13 @@
 #include "ui/toolkit/controls.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace tarvelon::testing {
-
-// Processes events until `done()` holds or `timeoutMs` passes; returns `done()`.
-inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < timeoutMs)
-        QTest::qWait(5);
-    return done();
-}
 
 template <class W = QWidget>
 W* child(QWidget& window, const char* name) {
