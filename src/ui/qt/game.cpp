@@ -35,7 +35,7 @@ void Game::start() {
     dispatcher_.dispatch([this] { model_.Form_Load(); });
     if (ended())
         return;
-    placeWindow();
+    moveToLeftAndTop();
     // From now on the boxes are modal to, and centred on, the game window.
     dialogs_.setParent(window_.get());
     // The icon's three sizes are decoded here, after the greeting, not before it.
@@ -60,7 +60,7 @@ void Game::frameTold(const QMargins& frame) {
     frame_ = frame;
     setOuterSize();
     model_.placeWindow();
-    placeWindow();
+    moveToLeftAndTop();
 }
 
 void Game::setOuterSize() {
@@ -69,7 +69,7 @@ void Game::setOuterSize() {
     model_.Height = static_cast<float>(outer.height()) * twipsPerPixel;
 }
 
-void Game::placeWindow() {
+void Game::moveToLeftAndTop() {
     // On Wayland the compositor places every window and a program cannot.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;

@@ -46,7 +46,7 @@ private:
     void setOuterSize();
     // Puts the window where the model's Left and Top put its frame, where the
     // platform lets a program place its windows.
-    void placeWindow();
+    void moveToLeftAndTop();
 
     GameRandom random_;
     Dispatcher dispatcher_;
