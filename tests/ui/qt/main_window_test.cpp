@@ -92,8 +92,9 @@ void expectReadable(QWidget& window, const QImage& shot) {
             continue;
         SCOPED_TRACE(widget->objectName().toStdString());
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << "a screen reader names it";
-        if (widget->isEnabled() || qobject_cast<QRadioButton*>(widget))
+        if (widget->isEnabled() || qobject_cast<QRadioButton*>(widget)) {
             EXPECT_GE(contrastOf(window, widget, shot), widget->isEnabled() ? 4.5 : 3);
+        }
     }
 }
 
