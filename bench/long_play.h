@@ -4,8 +4,8 @@
 
 #include "game/numbers.h"
 #include "support/headless_shell.h"
-#include "ui/main_form.h"
 #include "support/message_recorder.h"
+#include "ui/main_form.h"
 #include "ui/toolkit/random_source.h"
 
 #include <algorithm>

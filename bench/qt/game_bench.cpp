@@ -12,8 +12,8 @@
 
 #include "ui/qt/application.h"
 
-#include "ui/qt/game.h"
 #include "support/message_recorder.h"
+#include "ui/qt/game.h"
 
 #include <QApplication>
 #include <QTest>

@@ -4,8 +4,8 @@
 // Usage: qt_paste_memory game|lineedit [PASTES [LENGTH]]
 #include "qt_support.h"
 
-#include "ui/qt/game.h"
 #include "support/message_recorder.h"
+#include "ui/qt/game.h"
 
 #include <QApplication>
 #include <QClipboard>
