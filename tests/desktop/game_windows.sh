@@ -1,6 +1,10 @@
 # What the desktop tests share: waiting for a condition, and finding and answering the
 # real game's windows on an X display. Sourced, not run.
 
+# A command that fails under set -e says which, so that no test ends without a word.
+set -E
+trap 'echo "${BASH_SOURCE[0]##*/}, line $LINENO: \"$BASH_COMMAND\" failed" >&2' ERR
+
 # Runs a command until it succeeds, for up to 30 s: beside a build or other tests the
 # program can take long to show a window.
 poll() { for _ in $(seq 300); do "$@" && return; sleep 0.1; done; return 1; }
