@@ -2,7 +2,6 @@
 # real game's windows on an X display. Sourced, not run.
 
 # A command that fails under set -e says which, so that no test ends without a word.
-set -E
 trap 'echo "${BASH_SOURCE[0]##*/}, line $LINENO: \"$BASH_COMMAND\" failed" >&2' ERR
 
 # Runs a command until it succeeds, for up to 30 s: beside a build or other tests the
