@@ -1,6 +1,7 @@
 // The program: a Qt application running one game.
 #include "application.h"
 #include "game.h"
+#include "platform_end.h"
 #include "platform_start.h"
 #include "termination_signals.h"
 
@@ -11,5 +12,7 @@ int main(int argc, char* argv[]) {
     tarvelon::qt::onTerminationSignals([&game] { game.end(); });
     game.start();
     // A signal under a start-up box ends the game before the event loop has begun.
-    return game.ended() ? 0 : app->exec();
+    const int status = game.ended() ? 0 : app->exec();
+    tarvelon::qt::endAtOnceOnWayland(status);
+    return status;
 }
