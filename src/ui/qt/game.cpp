@@ -3,6 +3,7 @@
 
 #include "frame_extents.h"
 #include "pictures.h"
+#include "platform_start.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -71,7 +72,7 @@ void Game::setOuterSize() {
 
 void Game::moveToLeftAndTop() {
     // On Wayland the compositor places every window and a program cannot.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (onWayland())
         return;
     // Left and Top place the frame. An X11 window manager keeps the client area where
     // it is asked to be and builds the frame around it, so the client area goes

@@ -1,6 +1,6 @@
 #include "platform_end.h"
 
-#include <QGuiApplication>
+#include "platform_start.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 namespace tarvelon::qt {
 
 void endAtOnceOnWayland(int status) {
-    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+    if (!onWayland())
         return;
     // Both windows are closed by now; the compositor forgets a client that leaves.
     std::fflush(nullptr);

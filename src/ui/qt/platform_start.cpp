@@ -50,4 +50,8 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
     return application;
 }
 
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace tarvelon::qt

@@ -12,4 +12,8 @@ namespace tarvelon::qt {
 // to reinstall; instead this writes one line naming the display and exits with 1.
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv);
 
+// Whether the application runs on a Wayland compositor, through any of Qt's Wayland
+// platforms.
+bool onWayland();
+
 } // namespace tarvelon::qt
