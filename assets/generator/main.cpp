@@ -2,16 +2,69 @@
 //
 // Usage: make_pictures <output folder>. The build runs it and compiles the
 // files into the program as resources; the output is the same, byte for byte,
-// on every run.
+// on every run. Which files there are comes from the picture list.
 #include "pictures.h"
 #include "png_file.h"
 
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 using namespace tarvelon::pictures;
+
+namespace {
+
+enum class Picture {
+#define TARVELON_PICTURE(name, file) name,
+#include "picture_list.h"
+#undef TARVELON_PICTURE
+};
+
+Canvas draw(Picture picture) {
+    switch (picture) {
+    case Picture::Track:
+        return drawTrack();
+    case Picture::Car1:
+    case Picture::Car2:
+    case Picture::Car3:
+    case Picture::Car4:
+    case Picture::Car5:
+    case Picture::Car6:
+        return drawCar(carBodyColours[static_cast<std::size_t>(picture) -
+                                      static_cast<std::size_t>(Picture::Car1)]);
+    case Picture::AmberSignal:
+        return drawSignal(LitLamp::Amber);
+    case Picture::GreenSignal:
+        return drawSignal(LitLamp::Green);
+    case Picture::Face:
+        return drawFace();
+    case Picture::TitleFirst:
+        return drawTitle().first;
+    case Picture::TitleSecond:
+        return drawTitle().second;
+    case Picture::TitleThird:
+        return drawTitle().third;
+    case Picture::TwoCars:
+        return drawTwoCars(32);
+    case Picture::TwoCarsSmall:
+        return drawTwoCars(16);
+    // The window icon is the face; the larger sizes serve the desktop entry and keep
+    // the pixels square rather than smoothing them.
+    case Picture::WindowIcon:
+        return drawFace();
+    case Picture::WindowIconLarger:
+        return drawFace().scaled(2);
+    case Picture::WindowIconLargest:
+        return drawFace().scaled(4);
+    case Picture::HandPointer:
+        return drawHandPointer();
+    }
+    throw std::logic_error("a picture with no drawing");
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -21,33 +74,9 @@ int main(int argc, char** argv) {
     try {
         const std::filesystem::path folder = argv[1];
         std::filesystem::create_directories(folder);
-        const auto write = [&folder](const std::string& name, const Canvas& canvas) {
-            savePng(folder / name, canvas);
-        };
-
-        write("track.png", drawTrack());
-        for (std::size_t slot = 0; slot < carBodyColours.size(); ++slot)
-            write("car" + std::to_string(slot + 1) + ".png", drawCar(carBodyColours[slot]));
-        write("signal_amber.png", drawSignal(LitLamp::Amber));
-        write("signal_green.png", drawSignal(LitLamp::Green));
-        write("face.png", drawFace());
-
-        const TitlePieces title = drawTitle();
-        write("title1.png", title.first);
-        write("title2.png", title.second);
-        write("title3.png", title.third);
-
-        write("two_cars.png", drawTwoCars(32));
-        write("two_cars_16.png", drawTwoCars(16));
-
-        // The window icon is the face; the larger sizes serve the desktop entry
-        // and keep the pixels square rather than smoothing them.
-        const Canvas icon = drawFace();
-        write("window_icon.png", icon);
-        write("window_icon_64.png", icon.scaled(2));
-        write("window_icon_128.png", icon.scaled(4));
-
-        write("hand_pointer.png", drawHandPointer());
+#define TARVELON_PICTURE(name, file) savePng(folder / file ".png", draw(Picture::name));
+#include "picture_list.h"
+#undef TARVELON_PICTURE
     } catch (const std::exception& error) {
         std::cerr << "make_pictures: " << error.what() << '\n';
         return 1;

@@ -2,7 +2,7 @@
 //
 // The sizes and the facts the game relies on (where the track's lines are,
 // which box a car sprite fills, which rows the title letters use) are kept by
-// these functions; main.cpp only names the files.
+// these functions; main.cpp only says which draws which file of the picture list.
 #pragma once
 
 #include "canvas.h"

@@ -1,19 +1,20 @@
 // Measures the real game window: the race cadence through its real timers, and
 // the CPU it takes idle and while racing. The game's boxes go to a recorder, so
-// no modal dialog stops the clock; its code is not touched, only watched through
-// one more renderer on its dispatcher.
+// no modal dialog stops the clock; its code is not touched, only watched after
+// each firing of the race tick and of the cut-off, whose handlers it wraps.
 //
 //   qt_bench_game cadence <races>    start signal and race-tick gaps
 //   qt_bench_game idle <ms>          CPU per second between races
 //   qt_bench_game racing <ms>        CPU per second with races back to back
-//   qt_bench_game closing <rounds>   from the click of the second bet to betting
-//                                    shown closed, with a race after each round
+//   qt_bench_game closing <rounds>   from the click of the second bet to the
+//                                    cut-off's firing that closes betting, with a
+//                                    race after each round
 #include "qt_support.h"
 
-#include "ui/qt/application.h"
+#include "ui/qt/platform.h"
 
 #include "support/message_recorder.h"
-#include "ui/qt/game.h"
+#include "ui/qt/windows.h"
 
 #include <QApplication>
 #include <QTest>
@@ -36,11 +37,16 @@ public:
     WatchedGame() {
         for (int slot = 0; slot < 6; ++slot)
             cars_[slot] = &game_.model().slots()[slot].car;
-        game_.dispatcher().addRenderer([this] { watch(); });
+        // The front end renders right after each firing, as after every event.
+        for (Timer* timer : {&game_.model().Race, &game_.model().limit})
+            timer->onTimer = [this, handler = timer->onTimer] {
+                handler();
+                watch();
+            };
         game_.start();
     }
 
-    bool show() { return showAndWaitExposed(game_.window()).has_value(); }
+    bool show() { return showAndWaitExposed(game_.gameWindow()).has_value(); }
 
     // Clicks "GO!" for real, and again as soon as each race ends until
     // `racesWanted` races have been run.
@@ -63,19 +69,19 @@ public:
     TickLog log;
     int racesWanted = -1; // -1: no end
     QEventLoop* done = nullptr;
-    // While set, the first render that shows "Place Bet" disabled notes its time
+    // While set, the first firing that leaves "Place Bet" disabled notes its time
     // and quits `done`.
     bool watchClosing = false;
     std::optional<Clock::time_point> closedAt;
 
 private:
     QWidget* widget(const char* name) {
-        return game_.window().findChild<QWidget*>(QString::fromLatin1(name));
+        return game_.gameWindow().findChild<QWidget*>(QString::fromLatin1(name));
     }
     QWidget* goButton() { return widget("Command1"); }
 
-    // Runs after every event the game handles, a thousand times a second, so it
-    // compares six numbers and reads the clock only when a car moved.
+    // Runs after every race tick and cut-off firing, so it compares six numbers and
+    // reads the clock only when a car moved.
     void watch() {
         bool moved = false;
         for (int slot = 0; slot < 6; ++slot) {
@@ -86,7 +92,7 @@ private:
         }
         if (moved)
             log.tick(Clock::now());
-        if (watchClosing && !widget("Command5")->isEnabled()) {
+        if (watchClosing && !game_.model().Command5.Enabled) {
             watchClosing = false;
             closedAt = Clock::now();
             done->quit();
@@ -99,14 +105,14 @@ private:
                 if (done)
                     done->quit();
             } else {
-                // Not from inside the game's own render: the click is an event of its own.
+                // Not from inside the game's own handler: the click is an event of its own.
                 QTimer::singleShot(0, [this] { clickGo(); });
             }
         }
     }
 
     MessageRecorder messages_;
-    qt::Game game_{&messages_, [] {}};
+    qt::Frontend game_{&messages_, [] {}};
     std::array<const Image*, 6> cars_{};
     std::array<float, 6> shownLeft_{30, 30, 30, 30, 30, 30};
     bool racing_ = false;

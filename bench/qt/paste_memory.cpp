@@ -5,7 +5,7 @@
 #include "qt_support.h"
 
 #include "support/message_recorder.h"
-#include "ui/qt/game.h"
+#include "ui/qt/windows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,14 +24,14 @@ int main(int argc, char* argv[]) {
     const int length = argc > 3 ? std::atoi(argv[3]) : 32767;
 
     MessageRecorder messages;
-    std::optional<qt::Game> game;
+    std::optional<qt::Frontend> game;
     QLineEdit plain;
     QLineEdit* box = &plain;
     if (intoGame) {
         game.emplace(&messages);
         game->start();
-        game->dispatcher().dispatch([&] { game->model().red.click(); });
-        box = game->window().findChild<QLineEdit*>(QStringLiteral("Text7"));
+        game->handle([&] { game->model().red.click(); });
+        box = game->gameWindow().findChild<QLineEdit*>(QStringLiteral("Text7"));
     } else {
         plain.show();
     }

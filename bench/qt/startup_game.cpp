@@ -5,9 +5,9 @@
 // peak resident memory at that moment.
 #include "qt_support.h"
 
-#include "ui/qt/application.h"
+#include "ui/qt/platform.h"
 
-#include "ui/qt/game.h"
+#include "ui/qt/windows.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     tarvelon::qt::configureApplication();
 
     tarvelon::bench::FirstBoxProbe probe;
-    tarvelon::qt::Game game(&probe);
+    tarvelon::qt::Frontend game(&probe);
     game.start();
     return 3; // the game never greeted the player
 }

@@ -66,7 +66,7 @@ bool Main::placeBet(const BetRecord& record) {
             slot.option.Enabled = false;
     }
     if (none.Value())
-        record.car.Caption = "No Bet";
+        record.car.Caption = texts::noBet;
     return true;
 }
 

@@ -2,6 +2,7 @@
 // the winner, resets the board and ends the game when the bankroll is spent.
 #include "game/numbers.h"
 #include "ui/main_form.h"
+#include "ui/texts.h"
 
 namespace tarvelon {
 
@@ -32,7 +33,7 @@ void Main::FinishRace(int k) {
     ResetBoard();
 
     if (std::optional<double> bankroll = StrictNumber(money.Text); bankroll && *bankroll <= 0) {
-        services_.messages.show("Your All Out Of Money. Game Over.", Caption, MessageIcon::None);
+        services_.messages.show(texts::gameOver, Caption, MessageIcon::None);
         timer.Enabled = true;
     }
 }
@@ -42,8 +43,7 @@ void Main::payBet(const BetRecord& record, const std::string& winner) {
     if (record.car.Caption != winner)
         return;
     const double payout = 2 * StrictNumber(record.stake.Text).value_or(0);
-    services_.messages.show("Your car placed first in the race. You won $" + NumberText(payout),
-                            Caption, MessageIcon::None);
+    services_.messages.show(texts::youWon + NumberText(payout), Caption, MessageIcon::None);
     money.Text = NumberText(LenientNumber(money.Text) + payout);
 }
 

@@ -1,6 +1,7 @@
 // The reset between races: cars back at the start, betting open again, both
 // bets cleared. The bankroll, the names and the standings are left alone.
 #include "ui/main_form.h"
+#include "ui/texts.h"
 
 namespace tarvelon {
 
@@ -16,8 +17,8 @@ void Main::ResetBoard() {
     Text7.Enabled = true;
     Text10.Text = "0";
     Text13.Text = "0";
-    Bet.Caption = "No Bet";
-    bet2.Caption = "No Bet";
+    Bet.Caption = texts::noBet;
+    bet2.Caption = texts::noBet;
     // Runs none_Click only when a car was chosen, which closes the amount box again.
     none.select();
     for (CarSlot slot : slots())

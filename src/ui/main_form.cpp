@@ -1,7 +1,11 @@
-// The game window's controls with their place, look and initial state.
+// The game window's controls, back to front, with their place, look, initial
+// state, what a screen reader calls them and the handlers bound to them.
 #include "main_form.h"
 
 #include "texts.h"
+
+#include <functional>
+#include <string>
 
 namespace tarvelon {
 
@@ -10,195 +14,179 @@ namespace {
 const FontSpec displayFont{"MS Sans Serif", 12.0f, true};
 
 // A box that shows a value and takes no typing.
-void makeDisplayBox(TextBox& box, const char* text) {
+TextBox& makeDisplayBox(TextBox& box, const char* text) {
     box.Text = text;
     box.Locked = true;
     box.BackColor = colors::lightGrey;
     box.Font = displayFont;
+    return box;
 }
 
-void makeNameBox(TextBox& box, const char* name, float left, float top, const Frame& frame,
-                 const char* text) {
-    place(box, name, &frame, left, top, 1395, 285);
-    box.Text = text;
-    box.Locked = true;
-    box.BackColor = colors::lightGrey;
+// A "$" before an amount.
+void makeDollarSign(TextBox& box) {
+    makeDisplayBox(box, "$").AccessibleName = "Dollars";
 }
 
-void makeBettingButton(CommandButton& button, const char* name, float top, float height,
-                       const char* caption) {
-    place(button, name, nullptr, 2370, top, 885, height);
+// A button with the light-blue face of the race and betting buttons.
+void makeBlueButton(CommandButton& button, const char* caption) {
     button.Caption = caption;
     button.BackColor = colors::lightBlue;
 }
 
-void makePicture(Image& image, const char* name, const Frame* container, float left, float top,
-                 PictureId picture) {
-    place(image, name, container, left, top, 480, 480);
-    image.Picture = picture;
-}
-
-void makeFrame(Frame& frame, const char* name, float left, float top, float width, float height,
-               const char* caption) {
-    place(frame, name, nullptr, left, top, width, height);
+void makeFrame(Frame& frame, const char* caption) {
     frame.Caption = caption;
     frame.BackColor = colors::orange;
 }
 
+// The six car slots: the names of their controls, the car's name, and where the
+// sprite, the name box and the option stand.
+struct SlotLayout {
+    const char *sprite, *nameBox, *option;
+    PictureId picture;
+    const char* carName;
+    float spriteTop, nameLeft, nameTop, optionTop, optionWidth;
+};
+const SlotLayout slotLayouts[] = {
+    {"car1", "Text1", "red", PictureId::Car1, "Red Ryder", 150, 120, 270, 4920, 1245},
+    {"car2", "Text2", "green", PictureId::Car2, "Greenbean", 930, 120, 960, 5190, 1245},
+    {"car3", "Text3", "blue", PictureId::Car3, "Blue Streak", 1680, 150, 1680, 5460, 1245},
+    {"car4", "Text4", "orange", PictureId::Car4, "Orange", 2460, 120, 2520, 5730, 1245},
+    {"car5", "Text5", "yellow", PictureId::Car5, "Yellow Lightning", 3240, 120, 3270, 6000, 1515},
+    {"car6", "Text6", "purple", PictureId::Car6, "Purple Nurple", 4020, 120, 4050, 6270, 1335},
+};
+
 } // namespace
 
-const std::array<Main::TimerHandler, 4> Main::timerHandlers{{
-    {&Main::Timer3, &Main::Timer3_Timer},
-    {&Main::Race, &Main::Race_Timer},
-    {&Main::limit, &Main::limit_Timer},
-    {&Main::timer, &Main::timer_Timer},
-}};
-
-const std::array<Main::ClickHandler, 5> Main::clickHandlers{{
-    {&Main::Command1, &Main::Command1_Click},
-    {&Main::Command5, &Main::Command5_Click},
-    {&Main::Command6, &Main::Command6_Click},
-    {&Main::Command4, &Main::Command4_Click},
-    {&Main::Command3, &Main::Command3_Click},
-}};
-
 Main::Main(MainServices services) : services_(services) {
+    using std::bind_front;
     Caption = texts::applicationTitle;
 
-    place(Image6, "Image6", nullptr, 0, 90, 9060, 4560);
-    Image6.Picture = PictureId::Track;
-    Image6.Border = true;
-    const float carTops[] = {150, 930, 1680, 2460, 3240, 4020};
-    const char* carNames[] = {"car1", "car2", "car3", "car4", "car5", "car6"};
-    const PictureId carPictures[] = {PictureId::Car1, PictureId::Car2, PictureId::Car3,
-                                     PictureId::Car4, PictureId::Car5, PictureId::Car6};
+    build(Image6, "Image6", nullptr, 0, 90, 9060, 4560).Border = true;
+    Image6.AccessibleName = "Race track";
     for (int slot = 0; slot < 6; ++slot) {
-        Image& car = slots()[slot].car;
-        place(car, carNames[slot], nullptr, 30, carTops[slot], 750, 510);
-        car.Picture = carPictures[slot];
+        const SlotLayout& layout = slotLayouts[slot];
+        build(slots()[slot].car, layout.sprite, nullptr, 30, layout.spriteTop, 750, 510).Picture =
+            layout.picture;
     }
 
-    place(Frame2, "Frame2", nullptr, 9150, 30, 1635, 4635);
-    Frame2.Caption = "Names";
-    makeNameBox(Text1, "Text1", 120, 270, Frame2, "Red Ryder");
-    makeNameBox(Text2, "Text2", 120, 960, Frame2, "Greenbean");
-    makeNameBox(Text3, "Text3", 150, 1680, Frame2, "Blue Streak");
-    makeNameBox(Text4, "Text4", 120, 2520, Frame2, "Orange");
-    makeNameBox(Text5, "Text5", 120, 3270, Frame2, "Yellow Lightning");
-    makeNameBox(Text6, "Text6", 120, 4050, Frame2, "Purple Nurple");
+    build(Frame2, "Frame2", nullptr, 9150, 30, 1635, 4635).Caption = "Names";
+    for (int slot = 0; slot < 6; ++slot) {
+        const SlotLayout& layout = slotLayouts[slot];
+        TextBox& name = slots()[slot].name;
+        build(name, layout.nameBox, &Frame2, layout.nameLeft, layout.nameTop, 1395, 285);
+        name.Text = layout.carName;
+        name.Locked = true;
+        name.BackColor = colors::lightGrey;
+        name.AccessibleName = "Name of car " + std::to_string(slot + 1) + ", " + layout.option;
+    }
 
-    makeFrame(Frame1, "Frame1", 60, 4740, 1965, 1095, "Race Controls");
-    place(Command1, "Command1", &Frame1, 840, 480, 975, 375);
-    Command1.Caption = "GO!";
-    Command1.BackColor = colors::lightBlue;
-    makePicture(Image5, "Image5", &Frame1, 240, 240, PictureId::GreenSignal);
-    makePicture(Image3, "Image3", &Frame1, 240, 240, PictureId::Face);
-    makePicture(Image10, "Image10", &Frame1, 240, 240, PictureId::AmberSignal);
+    makeFrame(build(Frame1, "Frame1", nullptr, 60, 4740, 1965, 1095), "Race Controls");
+    const struct {
+        Image& image;
+        const char* name;
+        PictureId picture;
+        const char* accessibleName;
+    } signal[] = {
+        {Image5, "Image5", PictureId::GreenSignal, "Start signal: green light, go"},
+        {Image3, "Image3", PictureId::Face, "Start signal: waiting"},
+        {Image10, "Image10", PictureId::AmberSignal, "Start signal: amber light"},
+    };
+    for (const auto& [image, name, picture, accessibleName] : signal) {
+        build(image, name, &Frame1, 240, 240, 480, 480).Picture = picture;
+        image.AccessibleName = accessibleName;
+    }
+    makeBlueButton(build(Command1, "Command1", &Frame1, 840, 480, 975, 375), "GO!");
+    Command1.AccessibleName = "%1 Start the race";
+    Command1.onClick = bind_front(&Main::Command1_Click, this);
 
-    makeFrame(Frame3, "Frame3", 2100, 4740, 2805, 2055, "Bet");
-    place(Text7, "Text7", &Frame3, 360, 450, 675, 360);
-    Text7.Text = "0";
+    makeFrame(build(Frame3, "Frame3", nullptr, 2100, 4740, 2805, 2055), "Bet");
+    build(Text7, "Text7", &Frame3, 360, 450, 675, 360).Text = "0";
     Text7.Enabled = false;
     Text7.Font = FontSpec{"MS Sans Serif", 9.75f, true};
     // Far more than any stake needs, and short enough that a huge paste is refused whole.
     Text7.MaxLength = 64;
-    place(Text8, "Text8", nullptr, 2250, 5220, 195, 300);
-    makeDisplayBox(Text8, "$");
-    makeBettingButton(Command5, "Command5", 5640, 315, "Place Bet");
-    Command5.Tag = "2";
-    makeBettingButton(Command6, "Command6", 5970, 285, "Status");
-    place(Text9, "Text9", nullptr, 2250, 6360, 195, 300);
-    makeDisplayBox(Text9, "$");
-    place(money, "money", nullptr, 2430, 6360, 855, 300);
-    makeDisplayBox(money, "1000");
+    Text7.AccessibleName = "Stake to bet, in dollars";
+    Text7.onTooLong = bind_front(&Main::refuseStake, this);
 
-    struct OptionLayout {
-        const char* name;
-        float top, width;
-        const char* caption;
-    };
-    const OptionLayout optionLayout[] = {
-        {"red", 4920, 1245, "Red Ryder"},
-        {"green", 5190, 1245, "Greenbean"},
-        {"blue", 5460, 1245, "Blue Streak"},
-        {"orange", 5730, 1245, "Orange"},
-        {"yellow", 6000, 1515, "Yellow Lightning"},
-        {"purple", 6270, 1335, "Purple Nurple"},
-        {"none", 6540, 825, "No Bet"},
-    };
-    for (int index = 0; index < 7; ++index) {
-        OptionButton& option = *options()[index];
-        const OptionLayout& layout = optionLayout[index];
-        place(option, layout.name, nullptr, 3300, layout.top, layout.width, 195);
-        option.Caption = layout.caption;
-        option.BackColor = colors::orange;
-        const int slot = index + 1;
-        if (&option == &none)
-            optionGroup_.add(
-                option, [this] { none_Click(); }, true);
-        else
-            optionGroup_.add(option, [this, slot] { CarOption_Click(slot); });
-    }
+    makeFrame(build(Frame5, "Frame5", nullptr, 5220, 4740, 1185, 645), "Current Bid");
+    Frame5.AccessibleName = "%1, first bet";
+    makeFrame(build(Frame6, "Frame6", nullptr, 5220, 5820, 1185, 645), "Current Bid");
+    Frame6.AccessibleName = "%1, second bet";
 
-    // The two bet records, each a "Current Bid" frame with its "$" and stake boxes
-    // in front of it and its car label just below.
-    struct BetRecordLayout {
-        Frame& frame;
-        TextBox &dollar, &stake;
-        Label& car;
-        const char *frameName, *dollarName, *stakeName, *carName;
-        float frameTop, boxTop, carTop, carHeight;
-    };
-    const BetRecordLayout records[] = {
-        {Frame5, Text11, Text10, Bet, "Frame5", "Text11", "Text10", "Bet", 4740, 4950, 5490, 225},
-        {Frame6, Text12, Text13, bet2, "Frame6", "Text12", "Text13", "bet2", 5820, 6030, 6570, 195},
-    };
-    for (const BetRecordLayout& record : records) {
-        makeFrame(record.frame, record.frameName, 5220, record.frameTop, 1185, 645, "Current Bid");
-        place(record.dollar, record.dollarName, nullptr, 5310, record.boxTop, 195, 300);
-        makeDisplayBox(record.dollar, "$");
-        place(record.stake, record.stakeName, nullptr, 5520, record.boxTop, 795, 300);
-        makeDisplayBox(record.stake, "0");
-        place(record.car, record.carName, nullptr, 5100, record.carTop, 1485, record.carHeight);
-        record.car.Caption = "No Bet";
-        record.car.Align = Alignment::Center;
-        record.car.BackColor = colors::orange;
-    }
-
-    makeFrame(Frame4, "Frame4", 9600, 4710, 1215, 1695, "");
-    place(Shape1, "Shape1", &Frame4, 120, 240, 975, 1335);
+    makeFrame(build(Frame4, "Frame4", nullptr, 9600, 4710, 1215, 1695), "");
+    Frame4.AccessibleName = "Title";
+    build(Shape1, "Shape1", &Frame4, 120, 240, 975, 1335);
     Shape1.FillColor = Color{16, 24, 40};
     Shape1.BorderColor = Color{0, 0, 0};
-    makePicture(Image4, "Image4", &Frame4, 270, 360, PictureId::TitleFirst);
-    makePicture(Image7, "Image7", &Frame4, 720, 360, PictureId::TitleSecond);
-    makePicture(Image8, "Image8", &Frame4, 360, 600, PictureId::TitleThird);
-    place(Label3, "Label3", &Frame4, 360, 840, 420, 240);
-    Label3.Caption = "2000";
+    // The lettering pictures, the panel and the two cars say nothing a player needs:
+    // the year label says the whole title.
+    build(Image4, "Image4", &Frame4, 270, 360, 480, 480).Picture = PictureId::TitleFirst;
+    build(Image7, "Image7", &Frame4, 720, 360, 480, 480).Picture = PictureId::TitleSecond;
+    build(Image8, "Image8", &Frame4, 360, 600, 480, 480).Picture = PictureId::TitleThird;
+    build(Label3, "Label3", &Frame4, 360, 840, 420, 240).Caption = "2000";
     Label3.ForeColor = colors::green;
     Label3.Font = FontSpec{"Arial", 9.75f, true};
-    makePicture(Image9, "Image9", &Frame4, 360, 1080, PictureId::TwoCars);
+    Label3.AccessibleName = texts::applicationTitle;
+    build(Image9, "Image9", &Frame4, 360, 1080, 480, 480).Picture = PictureId::TwoCars;
 
-    place(Command4, "Command4", nullptr, 8160, 6510, 1215, 495);
-    Command4.Caption = "About";
-    place(Command3, "Command3", nullptr, 9510, 6510, 1215, 495);
-    Command3.Caption = "Exit";
+    makeDollarSign(build(Text8, "Text8", nullptr, 2250, 5220, 195, 300));
+    makeBlueButton(build(Command5, "Command5", nullptr, 2370, 5640, 885, 315), "Place Bet");
+    Command5.Tag = "2";
+    Command5.onClick = bind_front(&Main::Command5_Click, this);
+    makeBlueButton(build(Command6, "Command6", nullptr, 2370, 5970, 885, 285), "Status");
+    Command6.AccessibleName = "%1: show the standings";
+    Command6.onClick = bind_front(&Main::Command6_Click, this);
+    makeDollarSign(build(Text9, "Text9", nullptr, 2250, 6360, 195, 300));
+    makeDisplayBox(build(money, "money", nullptr, 2430, 6360, 855, 300), "1000");
+    money.AccessibleName = "Bankroll, in dollars";
 
-    Timer3 = {"Timer3", 1000, false, {}};
-    Race = {"Race", 10, false, {}};
-    limit = {"limit", 1, true, [this] { return cutOffInputs(); }};
-    timer = {"timer", 1, false, {}};
-}
+    for (int slot = 0; slot < 6; ++slot) {
+        const SlotLayout& layout = slotLayouts[slot];
+        OptionButton& option = slots()[slot].option;
+        build(option, layout.option, nullptr, 3300, layout.optionTop, layout.optionWidth, 195);
+        option.Caption = layout.carName;
+        option.AccessibleName = "Bet on %1";
+        option.onClick = bind_front(&Main::CarOption_Click, this, slot + 1);
+    }
+    build(none, "none", nullptr, 3300, 6540, 825, 195).Caption = texts::noBet;
+    none.onClick = bind_front(&Main::none_Click, this);
+    for (OptionButton* option : options()) {
+        option->BackColor = colors::orange;
+        optionGroup_.add(*option, option == &none);
+    }
 
-void Main::click(const CommandButton& button) {
-    for (const ClickHandler& entry : clickHandlers)
-        if (&(this->*entry.button) == &button)
-            (this->*entry.handler)();
-}
+    const struct {
+        TextBox &dollar, &stake;
+        Label& car;
+        const char *dollarName, *stakeName, *carName, *stakeSaid, *carSaid;
+        float boxTop, carTop, carHeight;
+    } bids[] = {
+        {Text11, Text10, Bet, "Text11", "Text10", "Bet", "Stake of the first bet, in dollars",
+         "First bet: %1", 4950, 5490, 225},
+        {Text12, Text13, bet2, "Text12", "Text13", "bet2", "Stake of the second bet, in dollars",
+         "Second bet: %1", 6030, 6570, 195},
+    };
+    for (const auto& bid : bids) {
+        makeDollarSign(build(bid.dollar, bid.dollarName, nullptr, 5310, bid.boxTop, 195, 300));
+        makeDisplayBox(build(bid.stake, bid.stakeName, nullptr, 5520, bid.boxTop, 795, 300), "0");
+        bid.stake.AccessibleName = bid.stakeSaid;
+        build(bid.car, bid.carName, nullptr, 5100, bid.carTop, 1485, bid.carHeight).Caption =
+            texts::noBet;
+        bid.car.Align = Alignment::Center;
+        bid.car.BackColor = colors::orange;
+        bid.car.AccessibleName = bid.carSaid;
+    }
 
-void Main::fire(const Timer& firedTimer) {
-    for (const TimerHandler& entry : timerHandlers)
-        if (&(this->*entry.timer) == &firedTimer)
-            (this->*entry.handler)();
+    build(Command4, "Command4", nullptr, 8160, 6510, 1215, 495).Caption = "About";
+    Command4.onClick = bind_front(&Main::Command4_Click, this);
+    build(Command3, "Command3", nullptr, 9510, 6510, 1215, 495).Caption = "Exit";
+    Command3.onClick = bind_front(&Main::Command3_Click, this);
+
+    build(Timer3, "Timer3", 1000, false, bind_front(&Main::Timer3_Timer, this));
+    build(Race, "Race", 10, false, bind_front(&Main::Race_Timer, this));
+    build(limit, "limit", 1, true, bind_front(&Main::limit_Timer, this));
+    limit.Inputs = bind_front(&Main::cutOffInputs, this);
+    build(timer, "timer", 1, false, bind_front(&Main::timer_Timer, this));
 }
 
 std::array<Main::CarSlot, 6> Main::slots() {
@@ -216,15 +204,6 @@ std::array<Main::BetRecord, 2> Main::betRecords() {
 
 std::array<OptionButton*, 7> Main::options() {
     return {&red, &green, &blue, &orange, &yellow, &purple, &none};
-}
-
-std::vector<ControlRef> Main::controls() {
-    return {&Frame2,   &Text1,    &Text2,   &Text3,    &Text4,  &Text5,  &Text6,  &Frame1,
-            &Image5,   &Image3,   &Image10, &Command1, &Frame3, &Text7,  &Frame5, &Frame6,
-            &Frame4,   &Shape1,   &Image4,  &Image7,   &Image8, &Label3, &Image9, &Text8,
-            &Command5, &Command6, &Text9,   &money,    &red,    &green,  &blue,   &orange,
-            &yellow,   &purple,   &none,    &Text11,   &Text10, &Bet,    &Text12, &Text13,
-            &bet2,     &Command4, &Command3};
 }
 
 std::vector<const Control*> Main::tabOrder() const {

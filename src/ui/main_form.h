@@ -2,21 +2,19 @@
 // handlers.
 //
 // The controls' properties are the whole state of the game; handlers read them,
-// compute and write them back. The controls are declared back to front, in the
-// order the front end stacks them, and keep the names of the window's layout.
-// The handlers are declared here with the window they belong to; their rules live
+// compute and write them back. The controls keep the names of the window's layout,
+// and what each stands for is said beside it. The constructor (main_form.cpp) builds
+// them back to front and binds each handler to its control; the handlers' rules live
 // in src/game, one file per rule.
 #pragma once
 
 #include "shell.h"
-#include "toolkit/controls.h"
+#include "toolkit/form.h"
 #include "toolkit/message_boxes.h"
-#include "toolkit/option_group.h"
 #include "toolkit/random_source.h"
 
 #include <array>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace tarvelon {
@@ -28,59 +26,63 @@ struct MainServices {
     Shell& shell;
 };
 
-// A control of any kind, for front ends that build widgets from a window model.
-using ControlRef =
-    std::variant<Frame*, CommandButton*, TextBox*, Label*, OptionButton*, Image*, Shape*>;
-
-class Main {
+class Main : public Form {
 public:
     explicit Main(MainServices services);
-    Main(const Main&) = delete;
-    Main& operator=(const Main&) = delete;
 
     // The window itself. `Left`, `Top`, `Width` and `Height` are the outer frame
     // in twips, known once the front end has built the real window.
-    std::string Caption;
     float Left = 0, Top = 0, Width = 0, Height = 0;
     static constexpr int ClientWidth = 10845, ClientHeight = 7005;
     Color BackColor = colors::orange;
 
     // Track and cars.
-    Image Image6;
-    Image car1, car2, car3, car4, car5, car6;
-
-    Frame Frame1, Frame2, Frame3, Frame4, Frame5, Frame6;
+    Image Image6;                             // the track, behind everything
+    Image car1, car2, car3, car4, car5, car6; // the cars' sprites; a car's `Left` is its progress
 
     // Names frame.
-    TextBox Text1, Text2, Text3, Text4, Text5, Text6;
+    Frame Frame2;                                     // "Names"
+    TextBox Text1, Text2, Text3, Text4, Text5, Text6; // each car's name, locked
 
     // Race controls.
-    Image Image5, Image3, Image10; // back to front: green light, face, amber light
-    CommandButton Command1;
+    Frame Frame1;                  // "Race Controls"
+    Image Image5, Image3, Image10; // the start signal, back to front: green light,
+                                   // face, amber light
+    CommandButton Command1;        // "GO!": starts the race
 
     // Betting.
-    TextBox Text7, Text8;
-    CommandButton Command5, Command6;
-    TextBox Text9, money;
-    OptionButton red, green, blue, orange, yellow, purple, none;
+    Frame Frame3;           // "Bet"
+    TextBox Text7;          // the stake being typed; open while a car is chosen
+    TextBox Text8;          // "$" before the stake
+    CommandButton Command5; // "Place Bet"; its `Tag` counts the bets left, "2"
+                            // before a race's first bet
+    CommandButton Command6; // "Status": shows the standings
+    TextBox Text9, money;   // "$" and the bankroll
+    OptionButton red, green, blue, orange, yellow, purple; // a car to bet on
+    OptionButton none;                                     // "No Bet"
 
-    // Current bids.
-    TextBox Text11, Text10;
-    Label Bet;
-    TextBox Text12, Text13;
-    Label bet2;
+    // Current bids: the first bet, then the second.
+    Frame Frame5, Frame6;   // "Current Bid"
+    TextBox Text11, Text12; // "$"
+    TextBox Text10, Text13; // the stakes, as typed
+    Label Bet, bet2;        // the cars backed, or "No Bet"
 
     // Title panel.
-    Shape Shape1;
-    Image Image4, Image7, Image8;
-    Label Label3;
-    Image Image9;
+    Frame Frame4;
+    Shape Shape1;                 // the dark panel behind the title
+    Image Image4, Image7, Image8; // the title's lettering, in three pieces
+    Label Label3;                 // "2000"
+    Image Image9;                 // two cars
 
     // Other buttons.
-    CommandButton Command4, Command3;
+    CommandButton Command4; // "About"
+    CommandButton Command3; // "Exit"
 
     // Timers.
-    Timer Timer3, Race, limit, timer;
+    Timer Timer3; // the start signal: turns green one second after "GO!"
+    Timer Race;   // the race tick, every 10 ms
+    Timer limit;  // the betting cut-off, every 1 ms from the start
+    Timer timer;  // ends the program once the game is over
 
     // One car slot: its option, name box and sprite. Slots run red, green, blue,
     // orange, yellow, purple, so rules over the cars are loops.
@@ -102,29 +104,8 @@ public:
     // The seven bet options in slot order, `none` last.
     std::array<OptionButton*, 7> options();
 
-    // Every control but the track and its cars, back to front.
-    std::vector<ControlRef> controls();
-
     // The order in which focus moves with Tab; frames and labels take none.
     std::vector<const Control*> tabOrder() const;
-
-    // Each timer with the handler its firings run, and each command button with
-    // the handler its clicks run.
-    struct TimerHandler {
-        Timer Main::*timer;
-        void (Main::*handler)();
-    };
-    static const std::array<TimerHandler, 4> timerHandlers;
-    struct ClickHandler {
-        CommandButton Main::*button;
-        void (Main::*handler)();
-    };
-    static const std::array<ClickHandler, 5> clickHandlers;
-
-    // Runs the handler of a click on `button`, if it has one.
-    void click(const CommandButton& button);
-    // Runs the handler of a firing of `firedTimer`.
-    void fire(const Timer& firedTimer);
 
     // Centres the window on the screen by its outer size (`Width`, `Height`); the
     // load handler does this first, and a front end again if the frame's size comes

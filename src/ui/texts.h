@@ -1,5 +1,5 @@
-// The game's own words: its title and what it tells the player at start-up and
-// in the About box.
+// The game's own words: its title, what it tells the player in its message boxes,
+// and the caption that stands for no car.
 #pragma once
 
 namespace tarvelon::texts {
@@ -19,5 +19,12 @@ inline constexpr const char* aboutText =
 // Shown when Place Bet cannot take what is typed in the amount box.
 inline constexpr const char* refusedStake =
     "That stake can't be placed. Please type an amount of 0 or more, such as 50 or 12.5.";
+
+// The race result's messages; the amount paid follows the first.
+inline constexpr const char* youWon = "Your car placed first in the race. You won $";
+inline constexpr const char* gameOver = "Your All Out Of Money. Game Over.";
+
+// The option for no car, and the car of a bet that backs none.
+inline constexpr const char* noBet = "No Bet";
 
 } // namespace tarvelon::texts

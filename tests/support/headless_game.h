@@ -38,10 +38,8 @@ public:
     explicit HeadlessGame(RandomSource* random = nullptr,
                           VirtualClock::Firings firings = VirtualClock::Firings::Every)
         : clock(firings), main_({random ? *random : gameRandom_, messages, shell}) {
-        for (const Main::TimerHandler& entry : Main::timerHandlers) {
-            Timer& timer = main_.*entry.timer;
-            clock.add(timer, [this, &timer] { fire(timer); });
-        }
+        for (Timer* timer : main_.timers())
+            clock.add(*timer, [this, timer] { fire(*timer); });
     }
     virtual ~HeadlessGame() = default;
 
@@ -49,10 +47,7 @@ public:
 
     // The player's click on a command button: nothing while it is disabled.
     void click(CommandButton& button) {
-        clock.event([&] {
-            if (button.Enabled)
-                main_.click(button);
-        });
+        clock.event([&] { button.click(); });
     }
 
     // The player's click on an option button.
@@ -133,7 +128,7 @@ public:
 
 protected:
     // One firing of `timer`, which a test may look on.
-    virtual void fire(Timer& timer) { main_.fire(timer); }
+    virtual void fire(Timer& timer) { timer.onTimer(); }
 
 private:
     GameRandom gameRandom_;

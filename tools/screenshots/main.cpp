@@ -1,7 +1,7 @@
 // Saves the pictures of the game's windows as PNG files in a folder.
 // Usage: screenshots FOLDER (scripts/screenshot runs it in a bare environment, so
 // that no desktop setting changes a pixel).
-#include "ui/qt/application.h"
+#include "ui/qt/platform.h"
 #include "window_shots.h"
 
 #include <QApplication>

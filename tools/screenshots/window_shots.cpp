@@ -2,7 +2,7 @@
 #include "window_shots.h"
 
 #include "support/message_recorder.h"
-#include "ui/qt/game.h"
+#include "ui/qt/windows.h"
 
 #include <QApplication>
 
@@ -10,13 +10,13 @@ namespace tarvelon::qt {
 
 std::vector<WindowShot> firstWindowShots() {
     MessageRecorder messages;
-    Game game(&messages, [] {});
+    Frontend game(&messages, [] {});
     game.start();
-    game.dispatcher().dispatch([&] { game.model().Command6_Click(); });
+    game.handle([&] { game.model().Command6_Click(); });
     // Lets the windows take their final sizes and states before they are painted.
     QApplication::processEvents();
-    std::vector<WindowShot> shots{{QStringLiteral("game"), game.window().grab().toImage()}};
-    if (StatusWindow* standings = game.shell().statusWindow())
+    std::vector<WindowShot> shots{{QStringLiteral("game"), game.gameWindow().grab().toImage()}};
+    if (StatusWindow* standings = game.standingsWindow())
         shots.push_back({QStringLiteral("standings"), standings->grab().toImage()});
     return shots;
 }

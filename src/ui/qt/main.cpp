@@ -1,14 +1,11 @@
 // The program: a Qt application running one game.
-#include "application.h"
-#include "game.h"
-#include "platform_end.h"
-#include "platform_start.h"
-#include "termination_signals.h"
+#include "platform.h"
+#include "windows.h"
 
 int main(int argc, char* argv[]) {
     const auto app = tarvelon::qt::startApplication(argc, argv);
     tarvelon::qt::configureApplication();
-    tarvelon::qt::Game game;
+    tarvelon::qt::Frontend game;
     tarvelon::qt::onTerminationSignals([&game] { game.end(); });
     game.start();
     // A signal under a start-up box ends the game before the event loop has begun.

@@ -2,8 +2,10 @@
 //
 // Each control carries the properties the game reads and writes, under the names
 // the game uses for them (`Enabled`, `Visible`, `Left`, `Text`, `Caption`, `Tag`),
-// plus its place in twips and its look. The front end builds real widgets from
-// these and renders them after every event; nothing here knows any toolkit.
+// plus its place in twips and its look. A control the player can act on, and a
+// timer, carries the handler its window's model binds to it when it builds it.
+// The front end builds real widgets from these and renders them after every
+// event; nothing here knows any toolkit.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +14,9 @@
 #include <string>
 
 namespace tarvelon {
+
+// What runs when the player clicks a control or a timer fires.
+using Handler = std::function<void()>;
 
 struct Color {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -35,22 +40,11 @@ struct FontSpec {
 
 enum class Alignment { Left, Center };
 
-// The pictures built into the windows; the front end maps each to its resource.
+// The pictures built into the windows, as the picture list names them.
 enum class PictureId {
-    Track,
-    Car1,
-    Car2,
-    Car3,
-    Car4,
-    Car5,
-    Car6,
-    AmberSignal,
-    GreenSignal,
-    Face,
-    TitleFirst,
-    TitleSecond,
-    TitleThird,
-    TwoCars,
+#define TARVELON_PICTURE(name, file) name,
+#include "picture_list.h"
+#undef TARVELON_PICTURE
 };
 
 struct Frame;
@@ -63,18 +57,10 @@ struct Control {
     const Frame* Container = nullptr;
     float Left = 0, Top = 0, Width = 0, Height = 0;
     bool Visible = true;
+    // What a screen reader calls the control, with "%1" standing for its caption;
+    // empty: its caption alone. A label's name follows its caption as it changes.
+    std::string AccessibleName;
 };
-
-// Names `control` and places it in `container` (none: the window), in twips.
-inline void place(Control& control, const char* name, const Frame* container, float left, float top,
-                  float width, float height) {
-    control.Name = name;
-    control.Container = container;
-    control.Left = left;
-    control.Top = top;
-    control.Width = width;
-    control.Height = height;
-}
 
 struct Frame : Control {
     std::string Caption;
@@ -87,6 +73,13 @@ struct CommandButton : Control {
     std::string Tag; // a free text the game may keep with the button
     std::optional<Color> BackColor;
     bool HandPointer = true;
+    Handler onClick;
+
+    // The player's click: runs the handler, unless the button is disabled.
+    void click() const {
+        if (Enabled && onClick)
+            onClick();
+    }
 };
 
 struct TextBox : Control {
@@ -97,6 +90,7 @@ struct TextBox : Control {
     std::optional<Color> BackColor;
     std::optional<FontSpec> Font;
     Alignment Align = Alignment::Left;
+    Handler onTooLong; // the player typed or pasted past `MaxLength`, which was refused whole
 };
 
 struct Label : Control {
@@ -125,6 +119,7 @@ struct Timer {
     std::string Name;
     int Interval = 0; // milliseconds
     bool Enabled = false;
+    Handler onTimer;
     // Set only for a timer whose handler depends on nothing but the models: the
     // values its firing's outcome depends on, namely everything the handler reads
     // and the current values of everything it may write. Equal inputs before and

@@ -1,7 +1,6 @@
 // Exclusive selection and click handlers of option buttons.
 #include "option_group.h"
 
-#include <algorithm>
 #include <cassert>
 
 namespace tarvelon {
@@ -19,24 +18,18 @@ void OptionButton::click() {
         group_->setSelected(*this, true);
 }
 
-void OptionGroup::add(OptionButton& option, std::function<void()> onClick, bool initiallySelected) {
+void OptionGroup::add(OptionButton& option, bool initiallySelected) {
     assert(option.group_ == nullptr);
     option.group_ = this;
-    members_.push_back({&option, std::move(onClick)});
     if (initiallySelected || selected_ == nullptr)
         selected_ = &option;
 }
 
-void OptionGroup::setSelected(const OptionButton& option, bool runHandlerWhenAlreadySelected) {
+void OptionGroup::setSelected(OptionButton& option, bool runHandlerWhenAlreadySelected) {
     const bool wasSelected = selected_ == &option;
     selected_ = &option;
-    if (wasSelected && !runHandlerWhenAlreadySelected)
-        return;
-    auto member = std::find_if(members_.begin(), members_.end(),
-                               [&](const Member& m) { return m.option == &option; });
-    assert(member != members_.end());
-    if (member->onClick)
-        member->onClick();
+    if ((!wasSelected || runHandlerWhenAlreadySelected) && option.onClick)
+        option.onClick();
 }
 
 } // namespace tarvelon

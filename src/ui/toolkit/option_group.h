@@ -8,7 +8,6 @@
 
 #include "controls.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +20,7 @@ struct OptionButton : Control {
     std::string Caption;
     bool Enabled = true;
     std::optional<Color> BackColor;
+    Handler onClick;
 
     // True when this option is the group's selection.
     bool Value() const;
@@ -40,21 +40,16 @@ public:
     OptionGroup(const OptionGroup&) = delete;
     OptionGroup& operator=(const OptionGroup&) = delete;
 
-    // Adds an option with its click handler; the first option added starts selected
-    // unless another is marked with `initiallySelected`.
-    void add(OptionButton& option, std::function<void()> onClick, bool initiallySelected = false);
+    // Adds an option; the first option added starts selected unless another is
+    // marked with `initiallySelected`.
+    void add(OptionButton& option, bool initiallySelected = false);
 
     const OptionButton* selected() const { return selected_; }
 
 private:
     friend struct OptionButton;
-    void setSelected(const OptionButton& option, bool runHandlerWhenAlreadySelected);
+    void setSelected(OptionButton& option, bool runHandlerWhenAlreadySelected);
 
-    struct Member {
-        const OptionButton* option;
-        std::function<void()> onClick;
-    };
-    std::vector<Member> members_;
     const OptionButton* selected_ = nullptr;
 };
 

@@ -4,7 +4,7 @@
 #include "widget_helpers.h"
 
 #include "support/message_recorder.h"
-#include "ui/qt/game.h"
+#include "ui/qt/windows.h"
 #include "ui/texts.h"
 
 #include <QAccessible>
@@ -40,9 +40,9 @@ class FullGameTest : public ::testing::Test {
 protected:
     void start() {
         game.start();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&game.window()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&game.gameWindow()));
     }
-    QWidget& window() { return game.window(); }
+    QWidget& window() { return game.gameWindow(); }
     void click(const char* name) { QTest::mouseClick(child(window(), name), Qt::LeftButton); }
     QString text(const char* name) { return child<QLineEdit>(window(), name)->text(); }
 
@@ -78,7 +78,7 @@ protected:
 
     MessageRecorder messages;
     bool ended = false;
-    qt::Game game{&messages, [this] { ended = true; }};
+    qt::Frontend game{&messages, [this] { ended = true; }};
 };
 
 TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard) {
@@ -95,7 +95,7 @@ TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard
     // The standings take the focus on OK, and give it back when they hide.
     tabTo("Command6");
     press(Qt::Key_Space);
-    QWidget* standings = game.shell().statusWindow();
+    QWidget* standings = game.standingsWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(standings));
     EXPECT_EQ(focused(), child(*standings, "Command1"));
     press(Qt::Key_Return);
@@ -134,7 +134,7 @@ TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard
     tabTo("Command6");
     press(Qt::Key_Space);
     ASSERT_TRUE(QTest::qWaitForWindowActive(standings));
-    EXPECT_EQ(game.shell().statusWindow(), standings) << "one standings window per run";
+    EXPECT_EQ(game.standingsWindow(), standings) << "one standings window per run";
     expectLabelsSpeakTheirCaptions(*standings);
     EXPECT_EQ(spokenName(child(*standings, "Label11")), "Blueberry, wins: 1");
     EXPECT_EQ(spokenName(child(*standings, "Label8")), "Red Ryder, losses: 2");

@@ -3,10 +3,9 @@
 #include "widget_helpers.h"
 
 #include "support/message_recorder.h"
-#include "ui/qt/game.h"
+#include "ui/qt/look.h"
 #include "ui/qt/painted_widgets.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/readable_colors.h"
+#include "ui/qt/windows.h"
 #include "window_shots.h"
 
 #include <QDir>
@@ -49,12 +48,12 @@ protected:
     void SetUp() override {
         QApplication::setPalette(GetParam() ? QPalette(QColor(48, 48, 48)) : QPalette());
         game.start();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&game.window()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&game.gameWindow()));
     }
-    QWidget& window() { return game.window(); }
+    QWidget& window() { return game.gameWindow(); }
 
     MessageRecorder messages;
-    qt::Game game{&messages};
+    qt::Frontend game{&messages};
 };
 
 // What a widget shows as its text; every text-showing widget has the "text" property.
@@ -105,9 +104,9 @@ TEST_P(MainWindowTest, EveryTextReadsAndTheWindowsStayAsLaidOut) {
         << "the Names frame has the desktop's colours, as they change";
     for (QPushButton* button : window().findChildren<QPushButton*>())
         EXPECT_EQ(button->cursor().hotSpot(), QPoint(5, 0)) << "the hand's fingertip";
-    EXPECT_EQ(game.shell().statusWindow(), nullptr) << "not made before it is needed";
+    EXPECT_EQ(game.standingsWindow(), nullptr) << "not made before it is needed";
     QTest::mouseClick(child(window(), "Command6"), Qt::LeftButton);
-    QWidget* standings = game.shell().statusWindow();
+    QWidget* standings = game.standingsWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(standings));
     EXPECT_EQ(standings->windowTitle(), QStringLiteral("             Status"));
     expectReadable(*standings, screenshot(*standings));
@@ -115,7 +114,7 @@ TEST_P(MainWindowTest, EveryTextReadsAndTheWindowsStayAsLaidOut) {
         EXPECT_TRUE(!(fixed->windowFlags() & Qt::WindowMaximizeButtonHint) &&
                     !fixed->windowIcon().isNull())
             << "an icon and no maximise";
-    game.dispatcher().dispatch([&] { game.model().click(game.model().Command1); }); // GO!
+    game.handle(game.model().Command1.onClick); // GO!
     expectReadable(window(), screenshot(window()));
 }
 
@@ -141,7 +140,7 @@ TEST_P(MainWindowTest, TabFollowsTheLayoutsOrder) {
 // At a scale factor of 2, as on a high-dpi screen, the pixel art stays sharp, never blended.
 TEST_P(MainWindowTest, ACarShowsTheTrackThroughItsTransparentPartsAtEveryScale) {
     testing::expectCarOverTrack(screenshot(window(), 2), QPoint(2, 10)); // at its start
-    game.dispatcher().dispatch([&] { game.model().car1.Left = 30 + 30 * 15; });
+    game.handle([&] { game.model().car1.Left = 30 + 30 * 15; });
     // Over the start line; the track's 2-pixel border included.
     testing::expectCarOverTrack(screenshot(window()), QPoint(32, 10));
 }
@@ -152,9 +151,9 @@ TEST_P(MainWindowTest, ACarShowsTheTrackThroughItsTransparentPartsAtEveryScale) 
 TEST(RealDesktop, DISABLED_TheGameWindowReadsUnderADarkTheme) {
     const WId id = qEnvironmentVariable("TARVELON_GAME_WINDOW").toULongLong();
     const QImage shot = QGuiApplication::primaryScreen()->grabWindow(id).toImage();
-    qt::Game game;
-    game.window().show();
-    expectReadable(game.window(), shot);
+    qt::Frontend game;
+    game.gameWindow().show();
+    expectReadable(game.gameWindow(), shot);
     EXPECT_LT(qt::contrastRatio(shot.pixelColor(614, 42), Qt::black), 4) << "a light Names frame";
 }
 

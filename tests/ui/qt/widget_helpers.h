@@ -1,7 +1,7 @@
 // Helpers for driving and reading the real windows in widget tests.
 #pragma once
 
-#include "ui/qt/pictures.h"
+#include "ui/qt/look.h"
 #include "ui/toolkit/controls.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Runs the widget tests inside one QApplication on the offscreen platform, set up as the
 // program sets itself up, with the toolkit's own look whatever the desktop's theme.
-#include "ui/qt/application.h"
+#include "ui/qt/platform.h"
 
 #include <QApplication>
 

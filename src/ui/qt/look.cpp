@@ -1,15 +1,77 @@
-// Choosing text for a background by its contrast, and painting widgets with both.
-#include "readable_colors.h"
+// Fonts, the compiled-in pictures, and text colours chosen by contrast.
+#include "look.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
+#include <array>
+#include <iterator>
 
 namespace tarvelon::qt {
+
+// Font substitutes: Arial's metric twin, Liberation Sans, serves for both fonts the
+// layout names; the old system font's narrow sans is closer to it than to wider
+// faces, and the captions were sized for that width.
+QFont toQFont(const FontSpec& spec) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(static_cast<int>(std::lround(spec.Size * 96.0f / 72.0f)));
+    font.setBold(spec.Bold);
+    // Hinting snaps small text to the pixel grid, keeping it sharp at 96 dpi.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+QFont defaultFont() {
+    return toQFont(FontSpec{"MS Sans Serif", 8.25f, false});
+}
+
+namespace {
+
+// Where the build put each picture, as the picture list names it.
+constexpr const char* resources[] = {
+#define TARVELON_PICTURE(name, file) ":/pictures/" file ".png",
+#include "picture_list.h"
+#undef TARVELON_PICTURE
+};
+
+QString resourceOf(PictureId id) {
+    return QString::fromLatin1(resources[static_cast<std::size_t>(id)]);
+}
+
+QIcon iconOf(std::initializer_list<PictureId> sizes) {
+    QIcon icon;
+    for (PictureId id : sizes)
+        icon.addFile(resourceOf(id));
+    return icon;
+}
+
+} // namespace
+
+// Each picture is loaded once, at its first showing.
+const QImage& picture(PictureId id) {
+    static std::array<QImage, std::size(resources)> loaded;
+    QImage& image = loaded[static_cast<std::size_t>(id)];
+    if (image.isNull())
+        image = QImage(resourceOf(id)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return image;
+}
+
+QCursor handPointer() {
+    return QCursor(QPixmap(resourceOf(PictureId::HandPointer)), 5, 0);
+}
+
+QIcon mainWindowIcon() {
+    return iconOf(
+        {PictureId::WindowIcon, PictureId::WindowIconLarger, PictureId::WindowIconLargest});
+}
+
+QIcon statusWindowIcon() {
+    return iconOf({PictureId::TwoCarsSmall, PictureId::TwoCars});
+}
 
 namespace {
 

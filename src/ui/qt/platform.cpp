@@ -1,25 +1,73 @@
-// Asks an X11 window manager that supports it for the frame of a window not yet
-// mapped, with the desktop standards' request for frame extents, and takes the
-// answer from the event that says the window's property changed. Some window
-// managers never answer: the UI thread never waits for one.
-#include "frame_extents.h"
+// Starting and ending on the platform: Qt's messages held while the platform starts,
+// passed on if it starts and replaced by one plain line if it cannot; signals turned
+// into calls on the UI thread; and the X11 window manager's word on a window's frame.
+#include "platform.h"
+
+#include "look.h"
+#include "ui/texts.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QSocketNotifier>
 #include <QWindow>
 
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <string>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <vector>
 
 namespace tarvelon::qt {
 
 namespace {
 
+// Qt's messages while the platform starts.
+struct HeldMessage {
+    QtMsgType type;
+    const char *file, *function, *category; // Qt's own literals, which live as long as the program
+    int line;
+    QString text;
+};
+
+std::vector<HeldMessage> held;
+
+std::string describe(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value ? std::string(variable) + "=\"" + value + "\""
+                 : std::string(variable) + " not set";
+}
+
+void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "tarvelon2000: no display could be opened (%s, %s)\n",
+                     describe("DISPLAY").c_str(), describe("WAYLAND_DISPLAY").c_str());
+        std::_Exit(1);
+    }
+    held.push_back({type, context.file, context.function, context.category, context.line, text});
+}
+
+// A signal handler may do next to nothing, so it writes one byte to a socket that the
+// event loop watches, and the work is done there.
+int signalSockets[2] = {-1, -1}; // the handler writes to the first, the event loop reads the second
+
+void writeOneByte(int) {
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+    errno = saved;
+}
+
+// An X11 window manager that supports it is asked for the frame of a window not yet
+// mapped, with the desktop standards' request for frame extents, and the answer is taken
+// from the event that says the window's property changed. Some window managers never
+// answer: the UI thread never waits for one.
 struct FreeReply {
     void operator()(void* reply) const { std::free(reply); }
 };
@@ -71,6 +119,56 @@ void requestExtents(xcb_connection_t* connection, xcb_window_t window) {
 }
 
 } // namespace
+
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
+    const QtMessageHandler previous = qInstallMessageHandler(holdOrFail);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const HeldMessage& message : held) {
+        const QMessageLogContext context(message.file, message.line, message.function,
+                                         message.category);
+        qt_message_output(message.type, context, message.text);
+    }
+    held.clear();
+    return application;
+}
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void configureApplication() {
+    QApplication::setApplicationName(QString::fromUtf8(texts::applicationTitle));
+    QApplication::setDesktopFileName(QStringLiteral("tarvelon2000"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setFont(defaultFont());
+}
+
+void onTerminationSignals(std::function<void()> onSignal) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0)
+        return; // the signals keep their default, which ends the program all the same
+    auto* notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, qApp);
+    QObject::connect(
+        notifier, &QSocketNotifier::activated, notifier, [onSignal = std::move(onSignal)] {
+            char bytes[16];
+            [[maybe_unused]] const ssize_t read = ::read(signalSockets[1], bytes, sizeof bytes);
+            onSignal();
+        });
+    struct sigaction action {};
+    action.sa_handler = writeOneByte;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+void endAtOnceOnWayland(int status) {
+    if (!onWayland())
+        return;
+    // Both windows are closed by now; the compositor forgets a client that leaves.
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
 
 FrameExtents::FrameExtents(const QWindow& window, std::function<void(const QMargins&)> onFrame)
     : window_(window), onFrame_(std::move(onFrame)) {
