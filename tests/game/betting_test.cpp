@@ -1,5 +1,5 @@
-// Betting: choosing a car, placing up to two bets against the bankroll, and the cut-off that
-// closes betting on the next tick once no bets are left.
+// Betting: placing up to two bets against the bankroll, and the cut-off that closes betting
+// on the next tick once no bets are left. Choosing a car is in the transcript.
 #include "support/headless_game.h"
 
 #include "ui/texts.h"
@@ -10,20 +10,6 @@ namespace tarvelon {
 namespace {
 
 using testing::HeadlessGame;
-
-TEST(BetChoice, ACarOpensTheAmountBoxAndNoBetClosesAndClearsIt) {
-    HeadlessGame game;
-    Main& main = game.main();
-    game.click(main.blue);
-    EXPECT_TRUE(main.Text7.Enabled);
-    game.typeStake("50");
-    game.click(main.green);
-    EXPECT_TRUE(main.green.Value() && !main.blue.Value());
-    EXPECT_EQ(main.Text7.Text, "50") << "a stake typed for another car stays";
-    game.click(main.none);
-    EXPECT_FALSE(main.Text7.Enabled);
-    EXPECT_EQ(main.Text7.Text, "0");
-}
 
 TEST(BetPlacement, TakesEveryNumberOfZeroOrMoreAsTypedAndRefusesAnythingElse) {
     const struct {

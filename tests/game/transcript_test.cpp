@@ -1,6 +1,8 @@
 // A game played from start to end, written down as the player meets it: each step, every box
 // it showed (title, icon, text) with what could be read on the windows while the box was
-// open, and the windows after it. The expected transcript is written from the rules.
+// open, and the windows after it. The expected transcript is written from the rules. The game
+// is played twice, once with every timer firing at every tick and once with timers sleeping
+// as the real front end's do: the player must not tell the two apart.
 #include "support/headless_game.h"
 
 #include "ui/texts.h"
@@ -20,7 +22,7 @@ std::string wording(const std::string& text) {
 
 class ScriptedGame : public testing::HeadlessGame {
 public:
-    ScriptedGame() {
+    explicit ScriptedGame(VirtualClock::Firings firings) : HeadlessGame(nullptr, firings) {
         messages.describeScreen = [this] { return screen(); };
     }
 
@@ -41,6 +43,16 @@ public:
 
     std::string transcript;
 
+protected:
+    // A firing after which the timer's inputs are as they were changed nothing the player
+    // sees: that is what lets its real timer sleep.
+    void fire(Timer& timer) override {
+        const std::string inputs = timer.Inputs ? timer.Inputs() : "", before = screen();
+        HeadlessGame::fire(timer);
+        EXPECT_TRUE(!timer.Inputs || timer.Inputs() != inputs || screen() == before)
+            << timer.Name << " changed what the player sees, but not its inputs";
+    }
+
 private:
     // The screen, or "the same" when it is what was last written.
     std::string compared(const std::string& now) {
@@ -49,8 +61,8 @@ private:
     std::string last_;
 };
 
-TEST(Transcript, AGameFromStartToGameOverReadsAsTheRulesSay) {
-    ScriptedGame game;
+// The player's steps, each with the name the transcript gives it.
+void playTheGame(ScriptedGame& game) {
     Main& main = game.main();
     const auto ok = [&] {
         game.clock.event([&] { game.shell.existingStatus()->Command1_Click(); });
@@ -71,11 +83,20 @@ TEST(Transcript, AGameFromStartToGameOverReadsAsTheRulesSay) {
     game.play("30 typed", [&] { game.typeStake("30"); });
     game.play("No Bet clicked again", [&] { game.click(main.none); });
     game.play("Status", [&] { game.click(main.Command6); });
+    game.play("Greenbean, 30 typed, Red Ryder",
+              [&] { game.click(main.green), game.typeStake("30"), game.click(main.red); });
     game.play("Red Ryder, 1100, Place Bet", [&] { game.bet(main.red, "1100"); });
     game.play("Orange, 50, Place Bet", [&] { game.bet(main.orange, "50"); });
     game.play("GO! and the race", [&] { game.race(); });
     game.play("a millisecond", [&] { game.clock.advance(1); });
+}
 
+TEST(Transcript, AGameFromStartToGameOverReadsAsTheRulesSay) {
+    ScriptedGame game(VirtualClock::Firings::Every), sleeping(VirtualClock::Firings::Sleeping);
+    playTheGame(game);
+    playTheGame(sleeping);
+    EXPECT_EQ(sleeping.transcript, game.transcript) << "with timers sleeping";
+    EXPECT_LT(sleeping.clock.fired * 10, game.clock.fired) << "nothing slept: that proves nothing";
     EXPECT_EQ(game.transcript, R"(== the program starts
 box "Tarvelon 2000", no icon: (start-up line 1)
   over: $1000 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | no standings
@@ -96,33 +117,35 @@ after: $850 | bets Blue Streak $100, Blue Streak $50 | stake "0" open | on Blue 
 after: $850 | bets Blue Streak $100, Blue Streak $50 | stake "0" shut | on Blue Streak (all shut) | buttons GO! | signal amber+face | cars at start | no standings
 == GO! and the race
 box "Tarvelon 2000", no icon: Your car placed first in the race. You won $200
-  over: $850 | bets Blue Streak $100, Blue Streak $50 | stake "0" shut | on Blue Streak (all shut) | buttons none | signal green | cars racing | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+  over: $850 | bets Blue Streak $100, Blue Streak $50 | stake "0" shut | on Blue Streak (all shut) | buttons none | signal green | cars racing | standings hidden, Wins 0 0 1 0 0 0, Loses 1 1 0 1 1 1
 box "Tarvelon 2000", no icon: Your car placed first in the race. You won $100
-  over: $1050 | bets Blue Streak $100, Blue Streak $50 | stake "0" shut | on Blue Streak (all shut) | buttons none | signal green | cars racing | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
-after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+  over: $1050 | bets Blue Streak $100, Blue Streak $50 | stake "0" shut | on Blue Streak (all shut) | buttons none | signal green | cars racing | standings hidden, Wins 0 0 1 0 0 0, Loses 1 1 0 1 1 1
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, Wins 0 0 1 0 0 0, Loses 1 1 0 1 1 1
 == Status
-after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, Wins 0 0 1 0 0 0, Loses 1 1 0 1 1 1
 == OK on the standings
-after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, Wins 0 0 1 0 0 0, Loses 1 1 0 1 1 1
 == Place Bet twice on No Bet
 after: the same
 == a millisecond
-after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet (all shut) | buttons GO! | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 0 0, losses 1 1 0 1 1 1
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet (all shut) | buttons GO! | signal amber+face | cars at start | standings hidden, Wins 0 0 1 0 0 0, Loses 1 1 0 1 1 1
 == GO! and the race
-after: $1150 | bets No Bet $0, No Bet $0 | stake "0" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, Wins 0 0 1 0 1 0, Loses 2 2 1 2 1 2
 == 30 typed
-after: $1150 | bets No Bet $0, No Bet $0 | stake "30" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $1150 | bets No Bet $0, No Bet $0 | stake "30" open | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, Wins 0 0 1 0 1 0, Loses 2 2 1 2 1 2
 == No Bet clicked again
-after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings hidden, Wins 0 0 1 0 1 0, Loses 2 2 1 2 1 2
 == Status
-after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $1150 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, Wins 0 0 1 0 1 0, Loses 2 2 1 2 1 2
+== Greenbean, 30 typed, Red Ryder
+after: $1150 | bets No Bet $0, No Bet $0 | stake "30" open | on Red Ryder | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, Wins 0 0 1 0 1 0, Loses 2 2 1 2 1 2
 == Red Ryder, 1100, Place Bet
-after: $50 | bets Red Ryder $1100, No Bet $0 | stake "0" open | on Red Ryder (shut: Red Ryder) | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $50 | bets Red Ryder $1100, No Bet $0 | stake "0" open | on Red Ryder (shut: Red Ryder) | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, Wins 0 0 1 0 1 0, Loses 2 2 1 2 1 2
 == Orange, 50, Place Bet
-after: $0 | bets Red Ryder $1100, Orange $50 | stake "0" open | on Orange (shut: Red Ryder) | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 0 1 0 1 0, losses 2 2 1 2 1 2
+after: $0 | bets Red Ryder $1100, Orange $50 | stake "0" open | on Orange (shut: Red Ryder) | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, Wins 0 0 1 0 1 0, Loses 2 2 1 2 1 2
 == GO! and the race
 box "Tarvelon 2000", no icon: Your All Out Of Money. Game Over.
-  over: $0 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, wins 0 1 1 0 1 0, losses 3 2 2 3 2 3
+  over: $0 | bets No Bet $0, No Bet $0 | stake "0" shut | on No Bet | buttons GO!, Place Bet | signal amber+face | cars at start | standings shown, Wins 0 1 1 0 1 0, Loses 3 2 2 3 2 3
 after: the same
 == a millisecond
 closed Main, then Status

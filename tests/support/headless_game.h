@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -104,11 +105,15 @@ public:
         Status* status = shell.existingStatus();
         if (!status)
             return line + " | no standings";
-        line += status->Visible ? " | standings shown, wins" : " | standings hidden, wins";
-        for (auto column : {Status::Column::Wins, Status::Column::Losses})
-            for (int slot = 1; slot <= 6; ++slot)
-                line += (slot == 1 && column == Status::Column::Losses ? ", losses " : " ") +
-                        status->tally(slot, column).Caption;
+        // The standings as laid out: under each heading, the numbers of its column.
+        line += status->Visible ? " | standings shown" : " | standings hidden";
+        for (const Label* heading : {&status->Label19, &status->Label20}) {
+            line += ", " + heading->Caption;
+            for (ControlRef control : status->controls())
+                if (Label* const* label = std::get_if<Label*>(&control);
+                    label && *label != heading && std::abs((*label)->Left - heading->Left) < 100)
+                    line += " " + (*label)->Caption;
+        }
         return line;
     }
 

@@ -18,6 +18,7 @@ bool VirtualClock::advanceUntil(const std::function<bool()>& done, Millis limit)
     while (Entry* entry = nextDue(until)) {
         now_ = entry->due;
         entry->due += entry->timer->Interval;
+        ++fired;
         if (firings_ == Firings::Sleeping)
             entry->sleep.fire(entry->onFire);
         else

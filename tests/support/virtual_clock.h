@@ -46,6 +46,8 @@ public:
 
     Millis now() const { return now_; }
 
+    long fired = 0; // the timers' firings so far
+
 private:
     struct Entry {
         Timer* timer;
