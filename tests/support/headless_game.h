@@ -46,14 +46,10 @@ public:
 
     Main& main() { return main_; }
 
-    // The player's click on a command button: nothing while it is disabled.
-    void click(CommandButton& button) {
-        clock.event([&] { button.click(); });
-    }
-
-    // The player's click on an option button.
-    void click(OptionButton& option) {
-        clock.event([&] { option.click(); });
+    // The player's click on a button or an option: nothing while it is disabled.
+    template <class Clickable>
+    void click(Clickable& control) {
+        clock.event([&] { control.click(); });
     }
 
     // The player types `text` into the amount box, replacing what it held.
