@@ -1,6 +1,8 @@
 // Fixed-size top-level windows and the title-bar controls they offer.
 #include "fixed_window.h"
 
+#include "window_keeping.h"
+
 #include <QWidget>
 
 namespace tarvelon::qt {
@@ -10,6 +12,7 @@ void makeFixedWindow(QWidget& window, QSize size) {
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
     window.setFixedSize(size);
+    keepFixedSize(window);
 }
 
 } // namespace tarvelon::qt

@@ -5,6 +5,7 @@
 #include "pictures.h"
 #include "platform_start.h"
 #include "twips.h"
+#include "window_keeping.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -37,6 +38,11 @@ void Game::start() {
     if (ended())
         return;
     moveToLeftAndTop();
+    // A screen that goes away or shrinks under the window: the load handler's rule again.
+    keepOnScreens(*window_, [this] {
+        model_.placeWindow();
+        moveToLeftAndTop();
+    });
     // From now on the boxes are modal to, and centred on, the game window.
     dialogs_.setParent(window_.get());
     // The icon's three sizes are decoded here, after the greeting, not before it.

@@ -4,8 +4,10 @@
 #include "platform_end.h"
 #include "platform_start.h"
 #include "termination_signals.h"
+#include "window_keeping.h"
 
 int main(int argc, char* argv[]) {
+    tarvelon::qt::preferDesktopTitleBars();
     const auto app = tarvelon::qt::startApplication(argc, argv);
     tarvelon::qt::configureApplication();
     tarvelon::qt::Game game;

@@ -1,6 +1,8 @@
 // Modal message boxes with an OK button.
 #include "qt_message_boxes.h"
 
+#include "window_keeping.h"
+
 #include <QAbstractButton>
 
 namespace tarvelon::qt {
@@ -23,6 +25,7 @@ void QtMessageBoxes::show(std::string_view text, std::string_view title, Message
                                                      : QMessageBox::NoIcon,
                     toQString(title), toQString(text), QMessageBox::Ok, parent_);
     box.setWindowModality(Qt::ApplicationModal);
+    keepFixedSize(box);
     // Some desktop themes put a picture on the OK button; the game's boxes are plain.
     for (QAbstractButton* button : box.buttons())
         button->setIcon(QIcon());

@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "pictures.h"
 #include "twips.h"
+#include "window_keeping.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -26,14 +27,19 @@ StatusWindow::StatusWindow(Status& model, Dispatcher& dispatcher, QWidget* gameW
     for (Label* label : model.labels())
         builder_.label(*label, this);
     builder_.button(model.Command1, this, [&model] { model.Command1_Click(); });
+    keepOnScreens(*this, [this] { moveToLayoutPlace(); });
+}
+
+void StatusWindow::moveToLayoutPlace() {
+    const QPoint screen = QGuiApplication::primaryScreen()->geometry().topLeft();
+    move(screen + QPoint(toPixels(Status::LayoutLeft), toPixels(Status::LayoutTop)));
 }
 
 void StatusWindow::render() {
     builder_.render();
     if (model_.Visible && !isVisible()) {
         if (!placed_) {
-            const QPoint screen = QGuiApplication::primaryScreen()->geometry().topLeft();
-            move(screen + QPoint(toPixels(Status::LayoutLeft), toPixels(Status::LayoutTop)));
+            moveToLayoutPlace();
             placed_ = true;
         }
         show();

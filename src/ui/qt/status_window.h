@@ -24,6 +24,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Where the layout puts the window on the primary screen.
+    void moveToLayoutPlace();
+
     Status& model_;
     Dispatcher& dispatcher_;
     WidgetBuilder builder_;

@@ -1,0 +1,163 @@
+// Three guards against desktops that would break a fixed window: which platform the
+// program asks Qt for, what a fixed window does when it is maximised anyway, and where
+// a window goes when its screen goes away or shrinks.
+#include "window_keeping.h"
+
+#include "platform_start.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QRegion>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <wayland-client.h>
+#include <xcb/xcb.h>
+
+#include <cstring>
+#include <optional>
+
+namespace tarvelon::qt {
+
+namespace {
+
+// Whether the Wayland compositor offers to draw title bars itself; nothing when none
+// answers.
+std::optional<bool> compositorDrawsTitleBars() {
+    // A socket handed down in WAYLAND_SOCKET can be connected to only once: it is Qt's.
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        qEnvironmentVariableIsSet("WAYLAND_SOCKET"))
+        return std::nullopt;
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return std::nullopt;
+    bool serverSide = false;
+    static const wl_registry_listener listener{
+        [](void* found, wl_registry*, uint32_t, const char* interface, uint32_t) {
+            if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0 ||
+                std::strcmp(interface, "org_kde_kwin_server_decoration_manager") == 0)
+                *static_cast<bool*>(found) = true;
+        },
+        [](void*, wl_registry*, uint32_t) {}};
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &serverSide);
+    const bool answered = wl_display_roundtrip(display) >= 0;
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return answered ? std::optional(serverSide) : std::nullopt;
+}
+
+bool xServerReachable() {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
+}
+
+constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+class FixedSizeKeeper : public QObject {
+public:
+    explicit FixedSizeKeeper(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            watchNativeWindow();
+        else if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Resize)
+            QMetaObject::invokeMethod(this, &FixedSizeKeeper::restore, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void watchNativeWindow() {
+        QWindow* native = window_.windowHandle();
+        if (!native || native == watched_ || !onWayland())
+            return;
+        watched_ = native;
+        // Qt's Wayland title bars ask for the state before the compositor answers with
+        // the size that goes with it, and a compositor may end a client that answers with
+        // another; Qt 6.4 would keep to the limits, so the window is freed of them first.
+        connect(native, &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+            if ((state & enlarged) && watched_) {
+                watched_->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+                lifted_ = true;
+            }
+        });
+    }
+
+    void restore() {
+        const QSize fixed = window_.maximumSize();
+        if (window_.windowState() & enlarged) {
+            window_.setWindowState(window_.windowState() & ~enlarged);
+        } else if (window_.size() == fixed) {
+            // Putting the limits back resizes the window to them, which a compositor that
+            // still holds it maximised would refuse: only now that it has its size again.
+            if (lifted_ && watched_)
+                watched_->setMaximumSize(fixed);
+            lifted_ = false;
+        } else if (!onWayland() && window_.isVisible()) {
+            // An X window manager that enlarged the window without saying so (weston's,
+            // on a double-click on the title) gives it back its size when asked.
+            window_.resize(fixed);
+        }
+    }
+
+    QWidget& window_;
+    QPointer<QWindow> watched_;
+    bool lifted_ = false;
+};
+
+class ScreenKeeper : public QObject {
+public:
+    ScreenKeeper(QWidget& window, std::function<void()> place)
+        : QObject(&window), window_(window), place_(std::move(place)) {
+        for (QScreen* screen : QGuiApplication::screens())
+            watch(screen);
+        connect(qGuiApp, &QGuiApplication::screenAdded, this, &ScreenKeeper::watch);
+        connect(qGuiApp, &QGuiApplication::screenRemoved, this, &ScreenKeeper::check,
+                Qt::QueuedConnection);
+        connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &ScreenKeeper::check,
+                Qt::QueuedConnection);
+    }
+
+private:
+    void watch(QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, this, &ScreenKeeper::check,
+                Qt::QueuedConnection);
+    }
+
+    void check() {
+        if (onWayland() || !window_.isVisible())
+            return;
+        QRegion screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens += screen->geometry();
+        if (!QRegion(window_.frameGeometry()).subtracted(screens).isEmpty())
+            place_();
+    }
+
+    QWidget& window_;
+    std::function<void()> place_;
+};
+
+} // namespace
+
+void preferDesktopTitleBars() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    if (compositorDrawsTitleBars() == false && xServerReachable())
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+void keepFixedSize(QWidget& window) {
+    new FixedSizeKeeper(window);
+}
+
+void keepOnScreens(QWidget& window, std::function<void()> place) {
+    new ScreenKeeper(window, std::move(place));
+}
+
+} // namespace tarvelon::qt
