@@ -89,7 +89,10 @@ private:
     }
 
     void restore() {
+        // A message box takes its fixed size only as it is shown.
         const QSize fixed = window_.maximumSize();
+        if (window_.minimumSize() != fixed)
+            return;
         if (window_.windowState() & enlarged) {
             window_.setWindowState(window_.windowState() & ~enlarged);
         } else if (window_.size() == fixed) {
@@ -98,9 +101,10 @@ private:
             if (lifted_ && watched_)
                 watched_->setMaximumSize(fixed);
             lifted_ = false;
-        } else if (!onWayland() && window_.isVisible()) {
-            // An X window manager that enlarged the window without saying so (weston's,
-            // on a double-click on the title) gives it back its size when asked.
+        } else if (!lifted_ && window_.isVisible()) {
+            // Another size in the normal state, which a desktop gives back when asked: an
+            // X window manager's maximise that sets no state (weston's, on a double-click
+            // on the title), or a Wayland tile that Qt 6.8 no longer keeps to the limits.
             window_.resize(fixed);
         }
     }
