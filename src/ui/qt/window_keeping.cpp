@@ -118,6 +118,7 @@ class ScreenKeeper : public QObject {
 public:
     ScreenKeeper(QWidget& window, std::function<void()> place)
         : QObject(&window), window_(window), place_(std::move(place)) {
+        window.installEventFilter(this);
         for (QScreen* screen : QGuiApplication::screens())
             watch(screen);
         connect(qGuiApp, &QGuiApplication::screenAdded, this, &ScreenKeeper::watch);
@@ -125,6 +126,13 @@ public:
                 Qt::QueuedConnection);
         connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &ScreenKeeper::check,
                 Qt::QueuedConnection);
+    }
+
+    // A window hidden while the screens changed is looked at again as it shows.
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            QMetaObject::invokeMethod(this, &ScreenKeeper::check, Qt::QueuedConnection);
+        return false;
     }
 
 private:
