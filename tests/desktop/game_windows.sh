@@ -24,8 +24,8 @@ answer_greeting() {
     until main=$(game_window NORMAL); do
         box=$(poll game_window DIALOG) || { echo "no start-up box and no game window"; return 1; }
         # Keys go where the X focus is, which a window manager just started may give the
-        # box only a moment after it is mapped.
-        poll eval 'xdotool windowactivate "$box" 2>/dev/null; [ "$(xdotool getwindowfocus)" = "$box" ]' &&
+        # box only a moment after it is mapped; with none, the box takes it itself.
+        poll eval 'xdotool windowactivate "$box" || xdotool windowfocus "$box"; [ "$(xdotool getwindowfocus)" = "$box" ]' 2>/dev/null &&
             xdotool key Return
         poll eval '! viewable "$box"' || { echo "Return did not close a start-up box"; return 1; }
         boxes=$((boxes + 1))

@@ -11,6 +11,7 @@
 #include <QSocketNotifier>
 #include <QWindow>
 
+#include <wayland-client.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -118,9 +119,54 @@ void requestExtents(xcb_connection_t* connection, xcb_window_t window) {
     xcb_flush(connection);
 }
 
+// Whether the Wayland compositor offers to draw title bars itself; nothing when none
+// answers.
+std::optional<bool> compositorDrawsTitleBars() {
+    // A socket handed down in WAYLAND_SOCKET can be connected to only once: it is Qt's.
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        qEnvironmentVariableIsSet("WAYLAND_SOCKET"))
+        return std::nullopt;
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return std::nullopt;
+    bool serverSide = false;
+    static const wl_registry_listener listener{
+        [](void* found, wl_registry*, uint32_t, const char* interface, uint32_t) {
+            if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0 ||
+                std::strcmp(interface, "org_kde_kwin_server_decoration_manager") == 0)
+                *static_cast<bool*>(found) = true;
+        },
+        [](void*, wl_registry*, uint32_t) {}};
+    wl_registry* registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, &serverSide);
+    const bool answered = wl_display_roundtrip(display) >= 0;
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return answered ? std::optional(serverSide) : std::nullopt;
+}
+
+bool xServerReachable() {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
+}
+
+// Where the player has not chosen a platform, and a Wayland compositor that leaves title
+// bars to its clients runs beside a reachable X server (XWayland), the game runs on X11:
+// the desktop's own window manager then draws the frame and reads the fixed size, which
+// Qt's Wayland title bars ignore.
+void preferDesktopTitleBars() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    if (compositorDrawsTitleBars() == false && xServerReachable())
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
+    preferDesktopTitleBars();
     const QtMessageHandler previous = qInstallMessageHandler(holdOrFail);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);

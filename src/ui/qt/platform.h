@@ -16,9 +16,11 @@ struct xcb_connection_t;
 
 namespace tarvelon::qt {
 
-// The application, connected to the display. Where no display can be opened (none
-// set, no server there, no compositor), Qt would abort with a core dump after advice
-// to reinstall; instead this writes one line naming the display and exits with 1.
+// The application, connected to the display. Where the player has not chosen a
+// platform, a Wayland compositor that draws no title bars of its own is left for its
+// XWayland, whose window manager honours a fixed size. Where no display can be opened
+// (none set, no server there, no compositor), Qt would abort with a core dump after
+// advice to reinstall; instead this writes one line naming the display and exits with 1.
 std::unique_ptr<QApplication> startApplication(int& argc, char** argv);
 
 // Names the application and its desktop entry, and gives it one style and one

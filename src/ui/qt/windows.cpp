@@ -3,6 +3,7 @@
 #include "windows.h"
 
 #include "look.h"
+#include "window_keeping.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,13 +22,15 @@ namespace {
 
 // Gives the top-level `window` the fixed client `size` and a title bar with the window
 // menu, minimise and close but no maximise, for the window manager's frame and any
-// title bar that follows the window's flags.
+// title bar that follows the window's flags; should it be maximised all the same, it
+// comes back to its size.
 void makeFixedWindow(QWidget& window, int clientWidth, int clientHeight) {
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
     window.setFixedSize(toPixels(static_cast<float>(clientWidth)),
                         toPixels(static_cast<float>(clientHeight)));
+    keepFixedSize(window);
 }
 
 // Sends what the player does to the controls of `form` to their handlers, by the road
@@ -147,14 +150,19 @@ StatusWindow::StatusWindow(Status& model, Frontend& frontend, QWidget& gameWindo
     makeFixedWindow(*this, Status::ClientWidth, Status::ClientHeight);
     widgets_.build(model, *this, {});
     connectEvents(model, widgets_, frontend);
+    keepOnScreens(*this, [this] { moveToLayoutPlace(); });
+}
+
+void StatusWindow::moveToLayoutPlace() {
+    const QPoint screen = QGuiApplication::primaryScreen()->geometry().topLeft();
+    move(screen + QPoint(toPixels(Status::LayoutLeft), toPixels(Status::LayoutTop)));
 }
 
 void StatusWindow::render() {
     widgets_.render();
     if (model_.Visible && !isVisible()) {
         if (!placed_) {
-            const QPoint screen = QGuiApplication::primaryScreen()->geometry().topLeft();
-            move(screen + QPoint(toPixels(Status::LayoutLeft), toPixels(Status::LayoutTop)));
+            moveToLayoutPlace();
             placed_ = true;
         }
         show();
@@ -195,6 +203,11 @@ void Frontend::start() {
     if (ended())
         return;
     mainWindow_->moveToLeftAndTop();
+    // A screen that goes away or shrinks under the window: the load handler's rule again.
+    keepOnScreens(*mainWindow_, [this] {
+        model_.placeWindow();
+        mainWindow_->moveToLeftAndTop();
+    });
     // From now on the boxes are modal to, and centred on, the game window.
     boxParent_ = mainWindow_.get();
     // The icon's three sizes are decoded here, after the greeting, not before it.
@@ -291,6 +304,7 @@ void Frontend::show(std::string_view text, std::string_view title, MessageIcon i
                                                      : QMessageBox::NoIcon,
                     toQString(title), toQString(text), QMessageBox::Ok, boxParent_);
     box.setWindowModality(Qt::ApplicationModal);
+    keepFixedSize(box);
     // Some desktop themes put a picture on the OK button; the game's boxes are plain.
     for (QAbstractButton* button : box.buttons())
         button->setIcon(QIcon());

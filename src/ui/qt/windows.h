@@ -76,6 +76,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Where the layout puts the window on the primary screen.
+    void moveToLayoutPlace();
+
     Status& model_;
     Frontend& frontend_;
     QWidget& gameWindow_;
