@@ -1,10 +1,9 @@
 // Tests of the conversions between numbers and control texts: the lenient and the strict reading,
-// the writing, what survives a round trip, and independence from the process locale.
+// the writing, and independence from the process locale.
 #include "game/numbers.h"
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -42,7 +41,8 @@ const Reading kReadings[] = {
     {"inf", 0, kRefused}, {"NaN", 0, kRefused}, {"0x10", 0, kRefused},
     // Too large for a double: refused, or 0 for the reading that never fails; too small: +0.
     {"1e999", 0, kRefused}, {"-1e99999999999999999999", 0, kRefused},
-    {"1.7976931348623157e308", kLargest, kLargest}, {"-1e-999", 0, 0}, {"-0.0e5", 0, 0},
+    {"1.7976931348623157e308", kLargest, kLargest},
+    {"1.79769313486231E+308", 1.79769313486231E+308, 1.79769313486231E+308}, {"-1e-999", 0, 0}, {"-0.0e5", 0, 0},
     {"4.9e-324", kSmallest, kSmallest}, {"0." + std::string(400, '0') + "1e+400", 0.1, 0.1},
 };
 
@@ -60,18 +60,8 @@ const Writing kWritings[] = {
 
 // clang-format on
 
-// `x` taken to the nearest value with 15 significant digits, read back as a double.
-double RoundedTo15Digits(double x) {
-    char buffer[40];
-    const auto written =
-        std::to_chars(std::begin(buffer), std::end(buffer), x, std::chars_format::scientific, 14);
-    double rounded = 0;
-    std::from_chars(buffer, written.ptr, rounded);
-    return rounded;
-}
-
-// The readings and writings of the tables, and numbers of every magnitude written with an
-// exponent only from the 16th digit on and read back as themselves taken to 15 digits.
+// The readings and writings of the tables. That every number written reads back as itself
+// taken to 15 digits, at every magnitude, is the fuzz target's to check (fuzz/).
 void ExpectTheConversions() {
     for (const Reading& reading : kReadings) {
         SCOPED_TRACE("text \"" + reading.text + "\"");
@@ -84,22 +74,9 @@ void ExpectTheConversions() {
     }
     for (const Writing& writing : kWritings)
         EXPECT_EQ(NumberText(writing.number), writing.text);
-    for (int exponent = -323; exponent <= 308; exponent += 7)
-        for (const double x : {1.2345678901234567 * std::pow(10.0, exponent),
-                               -std::pow(10.0, exponent) / 3, 1 / 3.0 + exponent}) {
-            const std::string text = NumberText(x);
-            const double rounded = RoundedTo15Digits(x);
-            SCOPED_TRACE("number " + text);
-            EXPECT_EQ(StrictNumber(text), rounded);
-            EXPECT_EQ(LenientNumber(text), rounded);
-            EXPECT_EQ(NumberText(rounded), text);
-            EXPECT_EQ(text.find("E+") != std::string::npos, std::fabs(rounded) >= 1E+15);
-        }
-    // The one number the rounding above cannot give: it rounds past the largest double.
-    EXPECT_EQ(StrictNumber(NumberText(kLargest)), 1.79769313486231E+308);
 }
 
-TEST(Numbers, ReadTheTextsWriteTheNumbersAndReadEveryMagnitudeBackTo15Digits) {
+TEST(Numbers, ReadTheTextsAndWriteTheNumbers) {
     ExpectTheConversions();
 }
 
