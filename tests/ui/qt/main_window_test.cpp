@@ -51,24 +51,21 @@ QRect textArea(QWidget& window, QWidget* widget) {
     return QRect(widget->mapTo(&window, area.topLeft()), area.size());
 }
 
-// How far a pixel of `area` stands out from its row's background, the row's most frequent colour.
-struct Ink {
-    Ink(const QImage& picture, const QRect& area) : image(picture) {
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            QMap<QRgb, int> counts;
-            for (int x = area.left(); x <= area.right(); ++x)
-                ++counts[image.pixel(x, y)];
-            background[y] = std::max_element(counts.cbegin(), counts.cend()).key();
-        }
+// How far each pixel of `image` stands out from the most frequent colour of its row in `area`.
+auto inkOf(const QImage& image, const QRect& area) {
+    QMap<int, QRgb> background;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QMap<QRgb, int> counts;
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+        background[y] = std::max_element(counts.cbegin(), counts.cend()).key();
     }
-    int at(QPoint p) const {
-        const QRgb a = image.pixel(p), b = background.value(p.y(), a);
+    return [&image, background](QPoint p) {
+        const QRgb a = image.pixel(p), b = background[p.y()];
         return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                          std::abs(qBlue(a) - qBlue(b))});
-    }
-    const QImage& image;
-    QMap<int, QRgb> background;
-};
+    };
+}
 
 // The pixels of `seen` that do not show what `reviewed` shows. Outside the text areas every
 // pixel counts. Inside each, the toolkit's text may sit a pixel off and be smoothed otherwise
@@ -84,7 +81,7 @@ int differingPixels(const QImage& seen, const QImage& reviewed, const QList<QRec
     for (const QRect& area : textAreas) {
         // A pixel off, the text may reach a pixel outside the area.
         const QRect reach = area.adjusted(-1, -1, 1, 1).intersected(seen.rect());
-        const Ink seenInk(seen, reach), reviewedInk(reviewed, reach);
+        const auto seenInk = inkOf(seen, reach), reviewedInk = inkOf(reviewed, reach);
         const auto points = [&](auto visit) {
             for (int i = 0; i < area.width() * area.height(); ++i)
                 visit(area.topLeft() + QPoint(i % area.width(), i / area.width()));
@@ -92,20 +89,20 @@ int differingPixels(const QImage& seen, const QImage& reviewed, const QList<QRec
         // The text's colour is where it stands out most.
         QPoint seenText = area.topLeft(), reviewedText = area.topLeft();
         points([&](QPoint p) {
-            seenText = seenInk.at(p) > seenInk.at(seenText) ? p : seenText;
-            reviewedText = reviewedInk.at(p) > reviewedInk.at(reviewedText) ? p : reviewedText;
+            seenText = seenInk(p) > seenInk(seenText) ? p : seenText;
+            reviewedText = reviewedInk(p) > reviewedInk(reviewedText) ? p : reviewedText;
         });
-        const int strong = std::max(seenInk.at(seenText), reviewedInk.at(reviewedText)) / 2 + 1;
+        const int strong = std::max(seenInk(seenText), reviewedInk(reviewedText)) / 2 + 1;
         // Only a pixel that changed can be wrong: the text's ink must have a counterpart in the
         // other picture, `shift` away, and a pixel of neither's text must not have changed.
         const auto mismatches = [&](QPoint shift, bool bareToo) {
             int found = 0;
             points([&](QPoint p) {
-                const int a = seenInk.at(p), b = reviewedInk.at(p);
+                const int a = seenInk(p), b = reviewedInk(p);
                 found +=
                     seen.pixel(p) != reviewed.pixel(p) &&
-                    ((a >= strong && !reviewedInk.at(reach.contains(p + shift) ? p + shift : p)) ||
-                     (b >= strong && !seenInk.at(reach.contains(p - shift) ? p - shift : p)) ||
+                    ((a >= strong && !reviewedInk(reach.contains(p + shift) ? p + shift : p)) ||
+                     (b >= strong && !seenInk(reach.contains(p - shift) ? p - shift : p)) ||
                      (bareToo && !a && !b));
                 counted.setPixel(p, 1);
             });
