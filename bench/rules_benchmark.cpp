@@ -163,6 +163,15 @@ void BM_WholeRace(benchmark::State& state) {
 }
 BENCHMARK(BM_WholeRace);
 
+// Whether a run went to its end: Google Benchmark 1.8 replaced `error_occurred` with `skipped`.
+template <class Run>
+bool completed(const Run& run) {
+    if constexpr (requires { run.skipped; })
+        return !run.skipped;
+    else
+        return !run.error_occurred;
+}
+
 // Shows the runs as usual and keeps each one's time and counters for the summary.
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
@@ -171,7 +180,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (run.run_type == Run::RT_Iteration && completed(run))
                 results[run.benchmark_name()] = run;
     }
 
