@@ -1,4 +1,6 @@
-// Saves the pictures of the game's windows as PNG files in a folder.
+// Saves the pictures of the game's windows as PNG files in a folder, and in its
+// first-sight folder the reviewed first sight: each window with its texts see-through,
+// and the list of its texts.
 // Usage: screenshots FOLDER (scripts/screenshot runs it in a bare environment, so
 // that no desktop setting changes a pixel).
 #include "ui/qt/platform.h"
@@ -6,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 
 #include <cstdio>
 
@@ -19,13 +22,18 @@ int main(int argc, char* argv[]) {
     }
     tarvelon::qt::configureApplication();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    folder.mkpath(QStringLiteral("first-sight"));
     for (const tarvelon::qt::WindowShot& shot : tarvelon::qt::firstWindowShots()) {
         const QString path = folder.filePath(shot.name + QStringLiteral(".png"));
-        if (!shot.image.save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        const QString reviewed = folder.filePath(QStringLiteral("first-sight/") + shot.name);
+        QFile texts(reviewed + QStringLiteral(".txt"));
+        if (!shot.image.save(path) || !shot.bare.save(reviewed + QStringLiteral(".png")) ||
+            !texts.open(QIODevice::WriteOnly) || texts.write(shot.texts.toUtf8()) < 0) {
+            std::fprintf(stderr, "cannot write the pictures of %s\n", qPrintable(shot.name));
             return 1;
         }
-        std::printf("%s\n", qPrintable(path));
+        std::printf("%s\n%s.png\n%s.txt\n", qPrintable(path), qPrintable(reviewed),
+                    qPrintable(reviewed));
     }
     return 0;
 }

@@ -1,12 +1,42 @@
-// Painting the windows of a game that has just started.
+// Painting the windows of a game that has just started, and listing their texts.
 #include "window_shots.h"
 
 #include "support/message_recorder.h"
+#include "ui/qt/painted_widgets.h"
 #include "ui/qt/windows.h"
 
 #include <QApplication>
 
 namespace tarvelon::qt {
+
+namespace {
+
+WindowShot shoot(const QString& name, QWidget& window) {
+    WindowShot shot{name, window.grab().toImage(), {}, window.windowTitle() + QLatin1Char('\n')};
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const auto* frame = dynamic_cast<FrameWidget*>(widget);
+        const QString text = frame ? frame->caption() : widget->property("text").toString();
+        const QVariant alignment = widget->property("alignment");
+        if (!text.isEmpty())
+            shot.texts +=
+                QStringLiteral("%1: \"%2\" %3 %4px%5%6\n")
+                    .arg(widget->objectName(), text, widget->font().family())
+                    .arg(widget->font().pixelSize())
+                    .arg(QLatin1String(widget->font().bold() ? " bold" : ""))
+                    .arg(!alignment.isValid()                   ? QString()
+                         : alignment.toInt() & Qt::AlignHCenter ? QStringLiteral(", centred")
+                                                                : QStringLiteral(", left"));
+        QPalette palette = widget->palette();
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            palette.setColor(role, Qt::transparent);
+        widget->setPalette(palette);
+    }
+    shot.bare = window.grab().toImage();
+    return shot;
+}
+
+} // namespace
 
 std::vector<WindowShot> firstWindowShots() {
     MessageRecorder messages;
@@ -15,10 +45,8 @@ std::vector<WindowShot> firstWindowShots() {
     game.handle([&] { game.model().Command6_Click(); });
     // Lets the windows take their final sizes and states before they are painted.
     QApplication::processEvents();
-    std::vector<WindowShot> shots{{QStringLiteral("game"), game.gameWindow().grab().toImage()}};
-    if (StatusWindow* standings = game.standingsWindow())
-        shots.push_back({QStringLiteral("standings"), standings->grab().toImage()});
-    return shots;
+    return {shoot(QStringLiteral("game"), game.gameWindow()),
+            shoot(QStringLiteral("standings"), *game.standingsWindow())};
 }
 
 } // namespace tarvelon::qt

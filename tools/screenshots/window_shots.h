@@ -1,5 +1,5 @@
 // The game's two windows as a player first sees them, painted by the game's own
-// widgets: the README's screenshots, and references for a test that compares pixels.
+// widgets: the README's screenshots, and the reviewed first sight a test compares with.
 #pragma once
 
 #include <QImage>
@@ -11,7 +11,12 @@ namespace tarvelon::qt {
 
 struct WindowShot {
     QString name; // a file name without its extension
-    QImage image;
+    QImage image; // as the player sees it
+    // What the game draws, pixel for pixel: the window with every text see-through, since
+    // each Qt release renders text its own way.
+    QImage bare;
+    // The window's title and each text it shows, with its font and alignment, a line each.
+    QString texts;
 };
 
 // Starts a game whose start-up boxes are answered at once, opens the standings,
