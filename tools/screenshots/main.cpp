@@ -27,13 +27,13 @@ int main(int argc, char* argv[]) {
         const QString path = folder.filePath(shot.name + QStringLiteral(".png"));
         const QString reviewed = folder.filePath(QStringLiteral("first-sight/") + shot.name);
         QFile texts(reviewed + QStringLiteral(".txt"));
-        if (!shot.image.save(path) || !shot.bare.save(reviewed + QStringLiteral(".png")) ||
+        if ((!shot.image.isNull() && !shot.image.save(path)) ||
+            !shot.bare.save(reviewed + QStringLiteral(".png")) ||
             !texts.open(QIODevice::WriteOnly) || texts.write(shot.texts.toUtf8()) < 0) {
             std::fprintf(stderr, "cannot write the pictures of %s\n", qPrintable(shot.name));
             return 1;
         }
-        std::printf("%s\n%s.png\n%s.txt\n", qPrintable(path), qPrintable(reviewed),
-                    qPrintable(reviewed));
+        std::printf("%s.png\n%s.txt\n", qPrintable(reviewed), qPrintable(reviewed));
     }
     return 0;
 }

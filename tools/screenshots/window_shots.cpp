@@ -45,8 +45,16 @@ std::vector<WindowShot> firstWindowShots() {
     game.handle([&] { game.model().Command6_Click(); });
     // Lets the windows take their final sizes and states before they are painted.
     QApplication::processEvents();
+    // The track with its cars as on a screen of two device pixels a pixel: the pixel art in
+    // blocks, never smoothed. The game paints all of it, so it is compared whole.
+    QWidget& track = *game.gameWindow().findChild<QWidget*>(QStringLiteral("Image6"));
+    QImage sharp(track.size() * 2, QImage::Format_RGB32);
+    sharp.setDevicePixelRatio(2);
+    track.render(&sharp);
+    sharp.setDevicePixelRatio(1);
     return {shoot(QStringLiteral("game"), game.gameWindow()),
-            shoot(QStringLiteral("standings"), *game.standingsWindow())};
+            shoot(QStringLiteral("standings"), *game.standingsWindow()),
+            {QStringLiteral("track@2x"), {}, sharp, {}}};
 }
 
 } // namespace tarvelon::qt

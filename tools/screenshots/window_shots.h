@@ -11,7 +11,7 @@ namespace tarvelon::qt {
 
 struct WindowShot {
     QString name; // a file name without its extension
-    QImage image; // as the player sees it
+    QImage image; // as the player sees it: a picture for the README; none for a detail
     // What the game draws, pixel for pixel: the window with every text see-through, since
     // each Qt release renders text its own way.
     QImage bare;
@@ -21,7 +21,8 @@ struct WindowShot {
 
 // Starts a game whose start-up boxes are answered at once, opens the standings,
 // and paints the game window ("game") and the standings window ("standings"),
-// frames left out. Needs a QApplication set up as the program sets it up.
+// frames left out, and the track with its cars at twice the scale ("track@2x").
+// Needs a QApplication set up as the program sets it up.
 std::vector<WindowShot> firstWindowShots();
 
 } // namespace tarvelon::qt

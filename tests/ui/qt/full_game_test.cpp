@@ -48,30 +48,26 @@ protected:
 
     QWidget* focused() { return QApplication::focusWidget(); }
     void press(Qt::Key key) { QTest::keyClick(focused(), key); }
-    // Tabs on until `name` has the focus, as a player would.
+    // Presses `key` until `name` has the focus, as a player would, at most `times` times.
+    void pressUntil(Qt::Key key, const char* name, int times = 40) {
+        for (; times > 0 && focused()->objectName() != QLatin1String(name); --times)
+            press(key);
+    }
     void tabTo(const char* name) {
-        for (int presses = 0; presses < 40 && focused()->objectName() != QLatin1String(name);
-             ++presses)
-            press(Qt::Key_Tab);
+        pressUntil(Qt::Key_Tab, name);
         ASSERT_EQ(focused()->objectName(), QLatin1String(name));
     }
-    // Tabs into the option group, then picks `car` with the arrow keys and Space.
-    void pickWithArrows(const char* car) {
-        // Tab stops once in the group: at its selected option, or its first.
+    // Tabs into the option group, where Tab stops once, picks `car` with the arrow keys and
+    // Space, types `stake` over the "0" that Tab selects, and presses Place Bet.
+    void betByKeyboard(const char* car, const char* stake) {
         for (int presses = 0; presses < 40 && !qobject_cast<QRadioButton*>(focused()); ++presses)
             press(Qt::Key_Tab);
-        for (Qt::Key arrow : {Qt::Key_Down, Qt::Key_Up})
-            for (int presses = 0; presses < 7 && focused()->objectName() != QLatin1String(car);
-                 ++presses)
-                press(arrow);
+        pressUntil(Qt::Key_Down, car, 7);
+        pressUntil(Qt::Key_Up, car, 7);
         ASSERT_EQ(focused()->objectName(), QLatin1String(car));
         press(Qt::Key_Space);
-        EXPECT_TRUE(qobject_cast<QRadioButton*>(focused())->isChecked());
-    }
-    void betByKeyboard(const char* car, const char* stake) {
-        pickWithArrows(car);
         tabTo("Text7");
-        QTest::keyClicks(focused(), stake); // Tab selected the "0", so typing replaces it
+        QTest::keyClicks(focused(), stake);
         tabTo("Command5");
         press(Qt::Key_Space);
     }
