@@ -39,6 +39,8 @@ const Reading kReadings[] = {
     {"1e", 1, kRefused}, {"1E-x", 1, kRefused}, {"2E+3", 2000, 2000}, {"2e-3", 0.002, 0.002},
     // Never infinity, nan or hexadecimal, which from_chars would take.
     {"inf", 0, kRefused}, {"NaN", 0, kRefused}, {"0x10", 0, kRefused},
+    // Only ASCII digits and blanks: a pasted control character or Arabic-Indic digits are no number.
+    {"12\u0001", 12, kRefused}, {"\u0661\u0662", 0, kRefused},
     // Too large for a double: refused, or 0 for the reading that never fails; too small: +0.
     {"1e999", 0, kRefused}, {"-1e99999999999999999999", 0, kRefused},
     {"1.7976931348623157e308", kLargest, kLargest},

@@ -9,8 +9,6 @@
 #include "ui/main_form.h"
 #include "ui/toolkit/random_source.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -111,16 +109,6 @@ public:
                     line += " " + (*label)->Caption;
         }
         return line;
-    }
-
-    // The tally label of `slot` in `column`; a failure, and no tally, before the standings exist.
-    std::string tally(int slot, Status::Column column) {
-        Status* status = shell.existingStatus();
-        if (status == nullptr) {
-            ADD_FAILURE() << "no race has finished: there are no standings";
-            return {};
-        }
-        return status->tally(slot, column).Caption;
     }
 
     MessageRecorder messages;

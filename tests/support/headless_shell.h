@@ -12,8 +12,6 @@ namespace tarvelon {
 
 class HeadlessShell : public Shell {
 public:
-    explicit HeadlessShell(ScreenSize screen = {1920 * 15, 1080 * 15}) : screen_(screen) {}
-
     Status& status() override {
         if (!status_)
             status_ = std::make_unique<Status>();
@@ -24,7 +22,7 @@ public:
         status_.reset();
         closed.push_back("Status");
     }
-    ScreenSize screenSize() const override { return screen_; }
+    ScreenSize screenSize() const override { return {1920 * 15, 1080 * 15}; }
 
     // The standings window if it has been made and not closed.
     Status* existingStatus() const { return status_.get(); }
@@ -34,7 +32,6 @@ public:
     std::vector<std::string> closed; // "Main" and "Status", in the order they closed
 
 private:
-    ScreenSize screen_;
     std::unique_ptr<Status> status_;
 };
 

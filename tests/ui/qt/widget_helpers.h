@@ -6,8 +6,6 @@
 #include <QTest>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
 namespace tarvelon::testing {
 
 template <class W = QWidget>
