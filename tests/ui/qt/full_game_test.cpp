@@ -130,22 +130,23 @@ TEST_F(FullGameTest, AWholeRaceWithTwoBetsIsPlayedByKeyboardAndEveryLabelIsHeard
     EXPECT_FALSE(window().isVisible());
 }
 
-// A paste too long for the amount box is refused whole and at once, told once though Qt
-// rejects one past its own limit twice over; the box keeps what it held. One that fits is
-// taken whole.
+// A paste a character too long for the amount box is refused whole and at once, and so is one
+// past Qt's own limit, told once though Qt rejects it twice over. One that fits is taken whole.
 TEST_F(FullGameTest, PastedStakesAreTakenWholeOrRefusedWhole) {
     start();
     click("red");
     auto* stake = child<QLineEdit>(window(), "Text7");
     const QString fits = QString(62, QLatin1Char('0')) + QStringLiteral("50"); // 64 characters
-    for (const QString& pasted : {QString(32768, QLatin1Char('7')), fits}) {
+    for (const QString& pasted :
+         {QLatin1Char('0') + fits, QString(32768, QLatin1Char('7')), fits}) {
         stake->selectAll();
         QApplication::clipboard()->setText(pasted);
         QTest::keySequence(stake, QKeySequence::Paste);
         QApplication::processEvents();
     }
-    ASSERT_EQ(messages.shown.size(), 4u) << "three start-up boxes, then one refusal";
-    EXPECT_EQ(messages.shown[3].text, texts::refusedStake);
+    ASSERT_EQ(messages.shown.size(), 5u) << "three start-up boxes, then a refusal for each paste";
+    EXPECT_EQ(messages.shown[3].text + messages.shown[4].text,
+              std::string(texts::refusedStake) + texts::refusedStake);
     click("Command5");
     EXPECT_EQ(text("money") + " " + text("Text10"), "950 " + fits);
     window().close(); // the frame's close control ends the program as Exit does
