@@ -12,8 +12,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <optional>
-
 namespace tarvelon::qt {
 
 namespace {
